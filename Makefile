@@ -1,0 +1,33 @@
+# The commands a newcomer runs: `make run` and `make test`. Each installs the
+# Debian packages that are missing, configures and builds first.
+PRESET ?= default
+BUILD_DIR := build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench docs clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@$(BUILD_DIR)/vorn
+
+test: build
+	@ctest --preset $(PRESET) -j $(JOBS)
+
+bench: build
+	@$(BUILD_DIR)/bench/vorn-bench
+
+docs: build
+	@cmake --build --preset $(PRESET) --target docs
+
+clean:
+	@rm -rf build build-asan

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing, benchmarking and
+# packaging VORN need, and only when one of them is missing: a machine that
+# has them all is left alone (no apt-get update, no sudo prompt).
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config make
+  qt6-base-dev libgl-dev
+  libgif-dev
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth libx11-dev libxtst-dev x11-utils
+  qt6-qpa-plugins
+  # fuzzing and sanitizers
+  clang libclang-rt-14-dev
+  # desktop integration and packaging
+  binutils-mingw-w64-x86-64 icoutils desktop-file-utils dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "error: not root and no sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
