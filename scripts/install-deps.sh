@@ -8,7 +8,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config make
   qt6-base-dev libgl-dev
-  libgif-dev
+  libgif-dev libpng-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev x11-utils

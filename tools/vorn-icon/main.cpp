@@ -1,0 +1,63 @@
+// Draws the program's icon and writes it for both desktops: vorn.ico (the
+// three images Windows uses: 32 x 32 monochrome, 32 x 32 and 16 x 16 in 16
+// colours) and vorn-16.png / vorn-32.png (the 16-colour images, for the
+// Linux icon theme and the window's own icon).
+//
+// Usage: vorn-icon <output directory>
+
+#include <array>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <vector>
+
+#include "vorn-icon/ico_encoder.hpp"
+#include "vorn-icon/icon_image.hpp"
+#include "vorn-icon/png_writer.hpp"
+#include "vorn-icon/window_icon.hpp"
+
+namespace {
+
+using namespace vorn::icon;
+
+void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+void writeIcons(const std::filesystem::path& directory) {
+    std::filesystem::create_directories(directory);
+    const vorn::IndexedImage large = drawWindowIcon(kLargeIconSize);
+    const vorn::IndexedImage small = drawWindowIcon(kSmallIconSize);
+
+    const std::array<IconImage, 3> icoImages = {
+        renderIcon(large, IconDepth::kMonochrome),
+        renderIcon(large, IconDepth::kSixteenColours),
+        renderIcon(small, IconDepth::kSixteenColours),
+    };
+    writeFile(directory / "vorn.ico", encodeIco(icoImages));
+    writePng(directory / "vorn-32.png", icoImages[1]);
+    writePng(directory / "vorn-16.png", icoImages[2]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: vorn-icon <output directory>\n";
+        return 2;
+    }
+    try {
+        writeIcons(argv[1]);
+    } catch (const std::exception& error) {
+        std::cerr << "vorn-icon: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
