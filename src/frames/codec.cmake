@@ -1,1 +1,16 @@
 # BMP RLE8 codec, the frame records and the frame set read at run time.
+
+# The codec and the record format, shared by the frame generator (build time)
+# and the frame set (run time).
+add_library(vorn_codec STATIC
+  bmp_rle8_error.cpp
+  bmp_rle8_header.cpp
+  bmp_rle8_decoder.cpp
+  bmp_rle8_encoder.cpp
+  frame_records.cpp)
+target_link_libraries(vorn_codec PUBLIC vorn_image)
+
+# The twenty frame pictures, decoded from the records that vorn-frames
+# generates and embeds (target vorn_embedded_frames, tools/vorn-frames).
+add_library(vorn_frames STATIC frame_set.cpp)
+target_link_libraries(vorn_frames PUBLIC vorn_codec vorn_image PRIVATE vorn_embedded_frames)

@@ -1,0 +1,76 @@
+// vorn-frames: draws the twenty frames, writes each as Image<holder>.bmp and
+// embeds them all as frame records in a generated C++ source.
+//
+//   vorn-frames <bmp-directory> <generated-source>
+
+#include <array>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "embedded_source.hpp"
+#include "frames/bmp_rle8_decoder.hpp"
+#include "frames/bmp_rle8_encoder.hpp"
+#include "frames/frame_drawing.hpp"
+#include "frames/frame_records.hpp"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Holder h carries frame h - 1. The file is decoded again before it is kept,
+// so a fault in the encoder stops the build instead of reaching the program.
+Bytes holderBmpFile(int holderNumber) {
+    const vorn::IndexedImage picture = vorn::drawFrame(holderNumber - 1);
+    Bytes file = vorn::encodeBmpRle8(picture);
+    if (vorn::decodeBmpRle8(file) != picture) {
+        throw std::runtime_error("Image" + std::to_string(holderNumber) + " does not decode to the drawn frame");
+    }
+    return file;
+}
+
+void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+void generate(const std::filesystem::path& bmpDirectory, const std::filesystem::path& sourcePath) {
+    std::filesystem::create_directories(bmpDirectory);
+    std::array<Bytes, vorn::kHolderCount> files;  // index: holder number - 1
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const int holderNumber = static_cast<int>(i) + 1;
+        files[i] = holderBmpFile(holderNumber);
+        writeFile(bmpDirectory / ("Image" + std::to_string(holderNumber) + ".bmp"), files[i]);
+    }
+    Bytes records;
+    for (const int holderNumber : vorn::kHolderNumbersInRecordOrder) {
+        vorn::appendFrameRecord(records, files[static_cast<std::size_t>(holderNumber - 1)]);
+    }
+    std::filesystem::create_directories(sourcePath.parent_path());
+    vorn::tools::writeEmbeddedSource(sourcePath, records, vorn::kHolderNumbersInRecordOrder);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: vorn-frames <bmp-directory> <generated-source>\n";
+        return EXIT_FAILURE;
+    }
+    try {
+        generate(argv[1], argv[2]);
+    } catch (const std::exception& error) {
+        std::cerr << "vorn-frames: " << error.what() << '\n';
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
+}
