@@ -1,0 +1,25 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "sequencer/pace_clock.hpp"
+
+namespace vorn {
+
+// One count of the pacing delay. The delay is proportional to the count, so
+// the start delay of 1000000 counts shows one frame a second.
+inline constexpr std::chrono::microseconds kCountPeriod{1};
+
+// Delay the loop starts at: one frame a second.
+inline constexpr double kStartDelayCounts = 1000000.0;
+
+// The number of counts the delay `delayCounts` makes: floor(k) + 1 for k >= 0
+// and none for a negative (or not-a-number) k. A delay too long to be
+// represented is cut to the longest one the clock can wait.
+std::int64_t countsForDelay(double delayCounts);
+
+// The time `counts` counts take; saturates instead of overflowing.
+PaceClock::Duration durationOfCounts(std::int64_t counts);
+
+}  // namespace vorn
