@@ -1,0 +1,150 @@
+// Writes the corrupt inputs in data/corrupt/ from one valid all-white frame,
+// each broken in one way. Run by hand after a change to the file layout:
+//   cmake --build <dir> --target vorn-make-corrupt-data
+//   <dir>/tests/codec/vorn-make-corrupt-data tests/codec/data/corrupt
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "codec_test_support.hpp"
+#include "frames/bmp_rle8_encoder.hpp"
+#include "frames/frame_records.hpp"
+
+namespace {
+
+using vorn::test::Bytes;
+using vorn::test::bmpWithPixelData;
+using vorn::test::whiteRowCodes;
+namespace field = vorn::bmp::field;
+
+const Bytes& whiteFile() {
+    static const Bytes file = vorn::encodeBmpRle8(vorn::test::solidFrame(255));
+    return file;
+}
+
+Bytes withField32(std::size_t offset, std::uint32_t value) {
+    Bytes file = whiteFile();
+    vorn::byte_order::writeLe32(file, offset, value);
+    return file;
+}
+
+Bytes withField16(std::size_t offset, std::uint16_t value) {
+    Bytes file = whiteFile();
+    file[offset] = static_cast<std::uint8_t>(value);
+    file[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+    return file;
+}
+
+// White rows 0..rowCount-1 (stored order), with `firstRow` replacing the first.
+Bytes pixelRows(int rowCount, const Bytes& firstRow = whiteRowCodes()) {
+    Bytes data = firstRow;
+    for (int row = 1; row < rowCount; ++row) {
+        const Bytes white = whiteRowCodes();
+        data.insert(data.end(), white.begin(), white.end());
+    }
+    return data;
+}
+
+Bytes withEnd(Bytes data, const Bytes& end) {
+    data.insert(data.end(), end.begin(), end.end());
+    return data;
+}
+
+Bytes frameWith(const Bytes& pixelData) { return bmpWithPixelData(whiteFile(), pixelData); }
+
+const Bytes kEndOfBitmap = {0, 1};
+
+std::map<std::string, Bytes> corruptBmpFiles() {
+    std::map<std::string, Bytes> files;
+    files["truncated_file_header.bmp"] = Bytes(whiteFile().begin(), whiteFile().begin() + 10);
+    {
+        Bytes file(whiteFile().begin(), whiteFile().begin() + 600);  // headers whole, palette cut
+        vorn::byte_order::writeLe32(file, field::kFileSize, 600);
+        files["truncated_palette.bmp"] = file;
+    }
+    files["bad_signature.bmp"] = withField16(field::kType, 0x4142);  // "BA"
+    files["file_size_too_large.bmp"] = withField32(field::kFileSize, static_cast<std::uint32_t>(whiteFile().size() + 2));
+    files["reserved_field_set.bmp"] = withField16(field::kReserved1, 7);
+    files["pixel_offset_1080.bmp"] = withField32(field::kPixelDataOffset, 1080);
+    files["info_header_size_124.bmp"] = withField32(field::kInfoHeaderSize, 124);
+    files["width_579.bmp"] = withField32(field::kWidth, 579);
+    files["top_down_height.bmp"] = withField32(field::kHeight, static_cast<std::uint32_t>(-550));
+    files["two_planes.bmp"] = withField16(field::kPlanes, 2);
+    files["four_bits_per_pixel.bmp"] = withField16(field::kBitsPerPixel, 4);
+    files["uncompressed.bmp"] = withField32(field::kCompression, 0);
+    files["resolution_set.bmp"] = withField32(field::kXPixelsPerMetre, 2835);
+    files["colours_used_16.bmp"] = withField32(field::kColoursUsed, 16);
+    files["pixel_data_size_wrong.bmp"] = withField32(field::kPixelDataSize, 4400);
+    {
+        Bytes file = whiteFile();
+        file[vorn::bmp::kPaletteOffset + 4 * 255] = 0;  // white's blue
+        files["palette_differs.bmp"] = file;
+    }
+    files["truncated_in_absolute_run.bmp"] = frameWith(withEnd(pixelRows(549), {0, 100, 255, 255, 255}));
+    files["truncated_in_code.bmp"] = frameWith(withEnd(pixelRows(550), {0}));
+    files["run_past_row_end.bmp"] = frameWith(withEnd(pixelRows(550, {255, 255, 255, 255, 71, 255, 0, 0}), kEndOfBitmap));
+    {
+        Bytes row = {255, 255, 255, 255, 0, 72};  // 510 + 72 pixels
+        row.insert(row.end(), 72, 255);
+        row.insert(row.end(), {0, 0});
+        files["absolute_run_past_row_end.bmp"] = frameWith(withEnd(pixelRows(550, row), kEndOfBitmap));
+    }
+    files["too_many_rows.bmp"] = frameWith(withEnd(pixelRows(551), kEndOfBitmap));
+    files["delta_code.bmp"] = frameWith(withEnd(pixelRows(550, {0, 2, 4, 0, 255, 255, 255, 255, 66, 255, 0, 0}), kEndOfBitmap));
+    files["row_ended_short.bmp"] = frameWith(withEnd(pixelRows(550, {255, 255, 255, 255, 69, 255, 0, 0}), kEndOfBitmap));
+    files["image_ended_early.bmp"] = frameWith(withEnd(pixelRows(10), kEndOfBitmap));
+    {
+        Bytes rows = pixelRows(550);
+        rows.resize(rows.size() - 2);  // drop the last row's end of line
+        files["last_line_end_missing.bmp"] = frameWith(withEnd(rows, kEndOfBitmap));
+    }
+    files["missing_end_of_bitmap.bmp"] = frameWith(pixelRows(550));
+    files["bytes_after_end_of_bitmap.bmp"] = frameWith(withEnd(pixelRows(550), {0, 1, 0, 0}));
+    return files;
+}
+
+Bytes record(std::initializer_list<std::uint8_t> tag, std::uint32_t length, const Bytes& body) {
+    Bytes bytes(tag);
+    vorn::byte_order::appendLe32(bytes, length);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    return bytes;
+}
+
+std::map<std::string, Bytes> corruptRecordStreams() {
+    const Bytes good = record({0x6C, 0x74, 0, 0}, 4, {'B', 'M', 4, 0});
+    std::map<std::string, Bytes> files;
+    files["records_truncated_header.bin"] = withEnd(good, {0x6C, 0x74, 0, 0, 4});
+    files["records_bad_tag.bin"] = withEnd(good, record({0x6C, 0x74, 0, 1}, 4, {'B', 'M', 4, 0}));
+    files["records_length_past_end.bin"] = withEnd(good, record({0x6C, 0x74, 0, 0}, 5, {'B', 'M', 4, 0}));
+    return files;
+}
+
+void writeAll(const std::string& directory, const std::map<std::string, Bytes>& files) {
+    for (const auto& [name, bytes] : files) {
+        std::ofstream out(directory + "/" + name, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!out) {
+            throw std::runtime_error("cannot write " + directory + "/" + name);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: vorn-make-corrupt-data <output-directory>\n";
+        return EXIT_FAILURE;
+    }
+    try {
+        writeAll(argv[1], corruptBmpFiles());
+        writeAll(argv[1], corruptRecordStreams());
+    } catch (const std::exception& error) {
+        std::cerr << "vorn-make-corrupt-data: " << error.what() << '\n';
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
+}
