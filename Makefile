@@ -4,7 +4,7 @@ PRESET ?= default
 BUILD_DIR := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench docs clean
+.PHONY: all deps configure build run test bench docs package clean
 
 all: build
 
@@ -28,6 +28,10 @@ bench: build
 
 docs: build
 	@cmake --build --preset $(PRESET) --target docs
+
+# The Debian package, vorn_<version>_<arch>.deb in the build directory.
+package: build
+	@cmake --build --preset $(PRESET) --target package
 
 clean:
 	@rm -rf build build-asan

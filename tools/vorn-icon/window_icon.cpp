@@ -26,7 +26,7 @@ WindowLayout layoutFor(int size) {
         case kSmallIconSize:
             return {{0, 0, 15, 15}, 1, 0, 4, 2, 2, 0};
         case kLargeIconSize:
-            return {{0, 1, 30, 29}, 2, 1, 6, 4, 3, 9};
+            return {{0, 1, 30, 29}, 2, 1, 6, 4, 3, 7};
         default:
             throw std::invalid_argument("window icon: no layout for size " + std::to_string(size) +
                                         " (only 16 and 32 are drawn)");
