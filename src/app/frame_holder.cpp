@@ -1,0 +1,25 @@
+#include "app/frame_holder.hpp"
+
+#include "frames/palette.hpp"
+
+namespace vorn {
+
+QImage toScreenPicture(const IndexedImage& frame) {
+    QImage indexed(frame.pixels.data(), frame.width, frame.height, frame.width, QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    colours.reserve(256);
+    for (const Rgb& c : framePalette()) {
+        colours.append(qRgb(c.red, c.green, c.blue));
+    }
+    indexed.setColorTable(colours);
+    // Premultiplied ARGB is the format the raster paint engine draws fastest;
+    // the conversion also detaches the picture from the frame's bytes.
+    return indexed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+FrameHolder::FrameHolder(int holderNumber, const IndexedImage& frame, QObject* parent)
+    : QObject(parent), holderNumber_(holderNumber), picture_(toScreenPicture(frame)) {
+    setObjectName(QStringLiteral("Image%1").arg(holderNumber));
+}
+
+}  // namespace vorn

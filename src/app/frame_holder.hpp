@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+
+#include "frames/indexed_image.hpp"
+
+namespace vorn {
+
+// A windowless, never visible holder of one frame picture (Image1..Image20).
+// It converts its frame to the screen's pixel format once, when it is made,
+// so that showing the frame later copies and converts nothing.
+class FrameHolder final : public QObject {
+    Q_OBJECT
+public:
+    FrameHolder(int holderNumber, const IndexedImage& frame, QObject* parent);
+
+    int holderNumber() const { return holderNumber_; }
+    const QImage& picture() const { return picture_; }
+
+private:
+    int holderNumber_;
+    QImage picture_;
+};
+
+// The frame as a 32-bit picture in the frame palette's colours.
+QImage toScreenPicture(const IndexedImage& frame);
+
+}  // namespace vorn

@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/display_check.hpp"
+#include "app/vorn_window.hpp"
+#include "frames/frame_set.hpp"
+
+int main(int argc, char* argv[]) {
+    if (const auto reason = vorn::missingDisplayReason()) {
+        std::fprintf(stderr, "vorn: %s\n", reason->c_str());
+        return EXIT_FAILURE;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vorn"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vorn"));
+
+    try {
+        // The frame pictures are decoded once, before the window is shown.
+        static const vorn::FrameSet frameSet = vorn::FrameSet::loadEmbedded();
+        static vorn::VORN window(frameSet);
+        window.centreOnScreen();
+        window.show();
+        // Keys must reach the picture area without a click, with or without
+        // a window manager.
+        window.activateWindow();
+        window.RunSequencer();
+    } catch (const vorn::FrameSetError& error) {
+        std::fprintf(stderr, "vorn: bad frame picture: %s\n", error.what());
+        QMessageBox::critical(nullptr, QStringLiteral("VORN"),
+                              QStringLiteral("Bad frame picture: %1").arg(QString::fromUtf8(error.what())));
+        return EXIT_FAILURE;
+    }
+}

@@ -1,0 +1,122 @@
+// The window on Qt's offscreen platform: its shape, border, background,
+// focus and holders, without a display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+
+#include "app/frame_holder.hpp"
+#include "app/picture_area.hpp"
+#include "app/vorn_window.hpp"
+#include "frames/frame_set.hpp"
+#include "frames/palette.hpp"
+
+namespace vorn {
+namespace {
+
+const FrameSet& frameSet() {
+    static const FrameSet frames = FrameSet::loadEmbedded();
+    return frames;
+}
+
+class VornWindowTest : public ::testing::Test {
+protected:
+    VORN window{frameSet()};
+    PictureArea& picture = *window.picture1();
+};
+
+TEST_F(VornWindowTest, HasTheCaptionAndAFixedClientArea) {
+    EXPECT_EQ(window.windowTitle().toStdString(),
+              "VORN and Conventional             Use: SpaceBar + - / * mouse , .             ESC to Quit");
+    EXPECT_EQ(window.size(), QSize(583, 553));
+    EXPECT_EQ(window.minimumSize(), QSize(583, 553));
+    EXPECT_EQ(window.maximumSize(), QSize(583, 553));
+    EXPECT_EQ(window.objectName(), "VORN");
+}
+
+TEST_F(VornWindowTest, PictureAreaIsTallerThanTheWindowWithASunkenTwoPixelBorder) {
+    EXPECT_EQ(picture.objectName(), "Picture1");
+    EXPECT_EQ(picture.geometry(), QRect(0, 0, 583, 768));
+    EXPECT_EQ(picture.contentsRect(), QRect(2, 2, 579, 764));
+    EXPECT_TRUE(picture.hasMouseTracking());
+    EXPECT_EQ(picture.focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(VornWindowTest, HoldersAreNamedInvisibleAndCarryTheirFrames) {
+    for (int number = 1; number <= 20; ++number) {
+        const FrameHolder* holder = window.holder(number);
+        ASSERT_NE(holder, nullptr);
+        EXPECT_EQ(holder->objectName(), QStringLiteral("Image%1").arg(number));
+        EXPECT_FALSE(holder->isWidgetType()) << "a holder never paints";
+        EXPECT_EQ(holder->picture().size(), QSize(580, 550));
+        EXPECT_EQ(holder->picture(), toScreenPicture(frameSet().holderPicture(number)));
+    }
+    // They stand in the window's element order: Image20 first, Image1 last.
+    QStringList order;
+    for (const QObject* child : picture.children()) {
+        if (qobject_cast<const FrameHolder*>(child) != nullptr) order << child->objectName();
+    }
+    EXPECT_EQ(order.first(), "Image20");
+    EXPECT_EQ(order.at(7), "Image12");
+    EXPECT_EQ(order.at(9), "Image13");
+    EXPECT_EQ(order.last(), "Image1");
+}
+
+QImage rendered(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+TEST_F(VornWindowTest, BeforeAnyFrameTheInnerAreaShowsOnlyTheFaceColour) {
+    const QImage shot = rendered(window);
+    const QRgb face = window.palette().color(QPalette::Button).rgb();
+    for (int y = 2; y < 553; y += 37) {
+        for (int x = 2; x < 581; x += 41) {
+            ASSERT_EQ(shot.pixel(x, y), face) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(VornWindowTest, BorderIsAWindowsClientEdge) {
+    const QImage shot = rendered(window);
+    const QPalette& colours = picture.palette();
+    // Sunken: dark then shadow along the top and left, light then midlight
+    // along the right (the bottom edge lies below the window).
+    EXPECT_EQ(shot.pixel(100, 0), colours.color(QPalette::Dark).rgb());
+    EXPECT_EQ(shot.pixel(0, 100), colours.color(QPalette::Dark).rgb());
+    EXPECT_EQ(shot.pixel(100, 1), colours.color(QPalette::Shadow).rgb());
+    EXPECT_EQ(shot.pixel(1, 100), colours.color(QPalette::Shadow).rgb());
+    EXPECT_EQ(shot.pixel(582, 100), colours.color(QPalette::Light).rgb());
+    EXPECT_EQ(shot.pixel(581, 100), colours.color(QPalette::Midlight).rgb());
+}
+
+TEST_F(VornWindowTest, AShownFrameSitsUnscaledAtTheInnerTopLeftWithAFaceRowBelow) {
+    const QImage& frame = window.holder(6)->picture();
+    picture.showPicture(&frame);
+    const QImage shot = rendered(window);
+    for (int y = 0; y < 550; ++y) {
+        for (int x = 0; x < 579; ++x) {
+            ASSERT_EQ(shot.pixel(x + 2, y + 2), frame.pixel(x, y) | 0xff000000u) << x << "," << y;
+        }
+    }
+    const QRgb face = window.palette().color(QPalette::Button).rgb();
+    for (int x = 2; x < 581; ++x) {
+        ASSERT_EQ(shot.pixel(x, 552), face) << "inner row 550 at column " << x - 2;
+    }
+}
+
+TEST_F(VornWindowTest, PictureAreaHasTheFocusWhenShown) {
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), &picture);
+}
+
+TEST_F(VornWindowTest, StateStartsAtZero) {
+    EXPECT_EQ(window.l, 0);
+    EXPECT_EQ(window.n, 0);
+    EXPECT_EQ(window.k, 0.0);
+    EXPECT_EQ(window.nm, 0);
+    EXPECT_EQ(window.yyy, 0.0f);
+}
+
+}  // namespace
+}  // namespace vorn
