@@ -1,0 +1,137 @@
+#include "x_display.hpp"
+
+// Xlib after Qt: its macros (Status, Bool, ...) break Qt's headers.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <X11/extensions/XTest.h>
+
+#include <stdexcept>
+#include <thread>
+
+namespace vorn::testing {
+
+XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
+    if (display_ == nullptr) {
+        throw std::runtime_error("cannot open the X display named by DISPLAY");
+    }
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (!XTestQueryExtension(display_, &event, &error, &major, &minor)) {
+        throw std::runtime_error("the X server has no XTEST extension");
+    }
+}
+
+XDisplay::~XDisplay() { XCloseDisplay(display_); }
+
+QString XDisplay::windowName(Window window) {
+    XTextProperty property{};
+    QString name;
+    if (XGetWMName(display_, window, &property) != 0 && property.value != nullptr) {
+        name = QString::fromUtf8(reinterpret_cast<const char*>(property.value),
+                                 static_cast<qsizetype>(property.nitems));
+        XFree(property.value);
+    }
+    return name;
+}
+
+std::optional<Window> XDisplay::findWindow(const QString& caption, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count) != 0) {
+            std::optional<Window> found;
+            for (unsigned i = 0; i < count && !found; ++i) {
+                XWindowAttributes attributes{};
+                XGetWindowAttributes(display_, children[i], &attributes);
+                if (attributes.map_state == IsViewable && windowName(children[i]) == caption) {
+                    found = children[i];
+                }
+            }
+            if (children != nullptr) XFree(children);
+            if (found) return found;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
+
+QRect XDisplay::clientArea(Window window) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display_, window, &attributes);
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    return QRect(x, y, attributes.width, attributes.height);
+}
+
+QRect XDisplay::screenArea() {
+    const int screen = DefaultScreen(display_);
+    return QRect(0, 0, DisplayWidth(display_, screen), DisplayHeight(display_, screen));
+}
+
+QImage XDisplay::grab(const QRect& area) {
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x(), area.y(),
+                              static_cast<unsigned>(area.width()), static_cast<unsigned>(area.height()), AllPlanes,
+                              ZPixmap);
+    if (image == nullptr) {
+        throw std::runtime_error("XGetImage failed");
+    }
+    QImage result(area.size(), QImage::Format_RGB32);
+    for (int y = 0; y < area.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < area.width(); ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            line[x] = qRgb(static_cast<int>((pixel & image->red_mask) >> 16),
+                           static_cast<int>((pixel & image->green_mask) >> 8),
+                           static_cast<int>(pixel & image->blue_mask));
+        }
+    }
+    XDestroyImage(image);
+    return result;
+}
+
+Window XDisplay::focusWindow() {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    return focus;
+}
+
+void XDisplay::typeKeysym(unsigned long keysym, bool withShift) {
+    const KeyCode shift = XKeysymToKeycode(display_, XK_Shift_L);
+    const KeyCode code = XKeysymToKeycode(display_, keysym);
+    if (code == 0) {
+        throw std::runtime_error("no key code for keysym " + std::to_string(keysym));
+    }
+    if (withShift) XTestFakeKeyEvent(display_, shift, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    if (withShift) XTestFakeKeyEvent(display_, shift, False, CurrentTime);
+    flush();
+}
+
+void XDisplay::movePointer(int rootX, int rootY) {
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), rootX, rootY, CurrentTime);
+    flush();
+}
+
+void XDisplay::pressButton(unsigned button) {
+    XTestFakeButtonEvent(display_, button, True, CurrentTime);
+    flush();
+}
+
+void XDisplay::releaseButton(unsigned button) {
+    XTestFakeButtonEvent(display_, button, False, CurrentTime);
+    flush();
+}
+
+void XDisplay::click(unsigned button) {
+    pressButton(button);
+    releaseButton(button);
+}
+
+void XDisplay::flush() { XSync(display_, False); }
+
+}  // namespace vorn::testing

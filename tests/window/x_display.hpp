@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <chrono>
+#include <optional>
+
+struct _XDisplay;
+
+namespace vorn::testing {
+
+// An X window id, kept free of Xlib's headers, which clash with Qt's.
+using Window = unsigned long;
+
+// A client connection to the X server the program under test draws on: finds
+// its window, reads real pixels back and sends real input through XTest.
+class XDisplay {
+public:
+    XDisplay();
+    ~XDisplay();
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+
+    // The top-level window whose name is `caption`, waiting up to `timeout`.
+    std::optional<Window> findWindow(const QString& caption, std::chrono::milliseconds timeout);
+    QString windowName(Window window);
+    // The window's client area in root coordinates.
+    QRect clientArea(Window window);
+    QRect screenArea();
+    QImage grab(const QRect& rootArea);
+    // The window that has the keyboard focus.
+    Window focusWindow();
+
+    void typeKeysym(unsigned long keysym, bool withShift = false);
+    void movePointer(int rootX, int rootY);
+    void pressButton(unsigned button);
+    void releaseButton(unsigned button);
+    void click(unsigned button = 1);
+    void flush();
+
+private:
+    _XDisplay* display_;
+};
+
+}  // namespace vorn::testing
