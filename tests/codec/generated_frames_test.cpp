@@ -74,6 +74,19 @@ TEST(GeneratedFrames, EveryFileCarriesTheFramePaletteAsBlueGreenRedZero) {
     }
 }
 
+// The drawn frames, flat fills over a white canvas, compress to 19,570 ..
+// 20,986 bytes a file (18,492 .. 19,908 of pixel data). A file far outside
+// that range means a drawing or run-choice fault, e.g. literal runs where
+// encoded runs would do.
+TEST(GeneratedFrames, FileSizesLieInTheRangeOfTheDrawnFrames) {
+    for (int holder = 1; holder <= 20; ++holder) {
+        SCOPED_TRACE("Image" + std::to_string(holder));
+        const std::size_t size = holderFile(holder).size();
+        EXPECT_GE(size, 19570U);
+        EXPECT_LE(size, 20986U);
+    }
+}
+
 // Holder h carries frame h - 1 exactly as drawn, 550 rows of 580 pixels.
 TEST(GeneratedFrames, EveryFileDecodesToItsDrawnFrame) {
     for (int holder = 1; holder <= 20; ++holder) {
