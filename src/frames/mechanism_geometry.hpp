@@ -67,8 +67,8 @@ inline constexpr double kRodFilletRadius = 18.0; // concave, into the plate
 // key points (half-width, y); the corners between them are rounded.
 inline constexpr Point kOuterFlankUpper = {84.0, 200.0};
 inline constexpr Point kOuterFlankLower = {120.0, 250.0};
-inline constexpr Point kLowerEdgeOuter = {120.0, 340.0};
-inline constexpr Point kLowerEdgeInner = {30.0, 393.0};
+inline constexpr Point kLowerEdgeOuter = {120.0, 340.5};
+inline constexpr Point kLowerEdgeInner = {30.0, 393.5};
 inline constexpr double kOuterCornerRadius = 39.0;  // extreme columns 5 and 300
 inline constexpr double kBottomTipRadius = 35.0;    // lowest row 405
 
