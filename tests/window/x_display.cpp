@@ -2,8 +2,11 @@
 
 // Xlib after Qt: its macros (Status, Bool, ...) break Qt's headers.
 #include <X11/Xlib.h>
+#include <X11/XKBlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
+#include <X11/Xatom.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
 
 #include <stdexcept>
@@ -105,6 +108,8 @@ void XDisplay::typeKeysym(unsigned long keysym, bool withShift) {
     if (code == 0) {
         throw std::runtime_error("no key code for keysym " + std::to_string(keysym));
     }
+    // A character on a key's shifted level (such as '+' or '*') needs Shift.
+    withShift = withShift || XkbKeycodeToKeysym(display_, code, 0, 0) != keysym;
     if (withShift) XTestFakeKeyEvent(display_, shift, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
@@ -133,5 +138,39 @@ void XDisplay::click(unsigned button) {
 }
 
 void XDisplay::flush() { XSync(display_, False); }
+
+void XDisplay::sendCloseRequest(Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, window, False, NoEventMask, &event);
+    flush();
+}
+
+int XDisplay::countDamage(Window window, std::chrono::milliseconds period) {
+    int eventBase = 0, errorBase = 0;
+    if (!XDamageQueryExtension(display_, &eventBase, &errorBase)) {
+        throw std::runtime_error("the X server has no DAMAGE extension");
+    }
+    const Damage damage = XDamageCreate(display_, window, XDamageReportRawRectangles);
+    flush();
+    int count = 0;
+    const auto deadline = std::chrono::steady_clock::now() + period;
+    while (std::chrono::steady_clock::now() < deadline) {
+        while (XPending(display_) > 0) {
+            XEvent event{};
+            XNextEvent(display_, &event);
+            if (event.type == eventBase + XDamageNotify) ++count;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    XDamageDestroy(display_, damage);
+    flush();
+    return count;
+}
 
 }  // namespace vorn::testing

@@ -39,6 +39,13 @@ public:
     void click(unsigned button = 1);
     void flush();
 
+    // Asks the window to close, as a window manager's close button does.
+    void sendCloseRequest(Window window);
+
+    // Counts the drawing operations on `window` over `period`, through the
+    // DAMAGE extension: one per frame the program puts on screen.
+    int countDamage(Window window, std::chrono::milliseconds period);
+
 private:
     _XDisplay* display_;
 };
