@@ -5,34 +5,41 @@
 # Including this file more than once is harmless: it only sets variables,
 # configures two files and defines a function.
 
-# The version the program reports: "<major>.<minor as two digits>", so that
-# project version 1.0.0.0 reads "1.00" as the version record's strings do.
-if(PROJECT_VERSION_MINOR GREATER 99)
-  message(FATAL_ERROR "Minor version ${PROJECT_VERSION_MINOR} does not fit the two-digit application version")
-endif()
-if(PROJECT_VERSION_MINOR LESS 10)
-  set(VORN_APPLICATION_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
-else()
-  set(VORN_APPLICATION_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
-endif()
-
-# The version record needs four numbers; a missing patch or tweak reads 0.
-foreach(part MAJOR MINOR PATCH TWEAK)
-  if("${PROJECT_VERSION_${part}}" STREQUAL "")
-    set(VORN_VERSION_${part} 0)
-  else()
-    set(VORN_VERSION_${part} ${PROJECT_VERSION_${part}})
+# Sets the VORN_* variables below in the calling scope. A macro, so that
+# vorn_attach_desktop_identity() sees them even when called from a
+# directory that did not include this file itself.
+macro(vorn_set_desktop_identity_variables)
+  # The version the program reports: "<major>.<minor as two digits>", so that
+  # project version 1.0.0.0 reads "1.00" as the version record's strings do.
+  if(PROJECT_VERSION_MINOR GREATER 99)
+    message(FATAL_ERROR "Minor version ${PROJECT_VERSION_MINOR} does not fit the two-digit application version")
   endif()
-endforeach()
+  if(PROJECT_VERSION_MINOR LESS 10)
+    set(VORN_APPLICATION_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+  else()
+    set(VORN_APPLICATION_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+  endif()
 
-# Written by tools/vorn-icon at build time (target vorn_icon_files).
-set(VORN_ICON_DIR "${PROJECT_BINARY_DIR}/icons")
-set(VORN_ICON_FILE "${VORN_ICON_DIR}/vorn.ico")
-set(VORN_ICON_PNG_16 "${VORN_ICON_DIR}/vorn-16.png")
-set(VORN_ICON_PNG_32 "${VORN_ICON_DIR}/vorn-32.png")
+  # The version record needs four numbers; a missing patch or tweak reads 0.
+  foreach(part MAJOR MINOR PATCH TWEAK)
+    if("${PROJECT_VERSION_${part}}" STREQUAL "")
+      set(VORN_VERSION_${part} 0)
+    else()
+      set(VORN_VERSION_${part} ${PROJECT_VERSION_${part}})
+    endif()
+  endforeach()
 
-set(VORN_RESOURCE_SCRIPT "${PROJECT_BINARY_DIR}/packaging/vorn.rc")
-set(VORN_DESKTOP_ENTRY "${PROJECT_BINARY_DIR}/packaging/vorn.desktop")
+  # Written by tools/vorn-icon at build time (target vorn_icon_files).
+  set(VORN_ICON_DIR "${PROJECT_BINARY_DIR}/icons")
+  set(VORN_ICON_FILE "${VORN_ICON_DIR}/vorn.ico")
+  set(VORN_ICON_PNG_16 "${VORN_ICON_DIR}/vorn-16.png")
+  set(VORN_ICON_PNG_32 "${VORN_ICON_DIR}/vorn-32.png")
+
+  set(VORN_RESOURCE_SCRIPT "${PROJECT_BINARY_DIR}/packaging/vorn.rc")
+  set(VORN_DESKTOP_ENTRY "${PROJECT_BINARY_DIR}/packaging/vorn.desktop")
+endmacro()
+
+vorn_set_desktop_identity_variables()
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vorn.rc.in ${VORN_RESOURCE_SCRIPT} @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vorn.desktop.in ${VORN_DESKTOP_ENTRY} @ONLY)
 
@@ -44,6 +51,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/vorn.desktop.in ${VORN_DESKTOP_EN
 #  - on Windows, the resource script with the version record and vorn.ico.
 # The caller must have found Qt 6 (Core) in its own directory.
 function(vorn_attach_desktop_identity target)
+  vorn_set_desktop_identity_variables()
   if(NOT TARGET vorn_icon_files)
     message(FATAL_ERROR "vorn_attach_desktop_identity: tools/vorn-icon must be added before ${target}")
   endif()
