@@ -1,0 +1,70 @@
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <stdexcept>
+
+#include "docs_outputs.hpp"
+#include "frames/frame_drawing.hpp"
+#include "frames/palette.hpp"
+#include "frames/piston_pose.hpp"
+
+namespace vorn::docs {
+namespace {
+
+constexpr int kColumns = 5;
+constexpr int kRows = kFrameCount / kColumns;
+constexpr int kScaleDivisor = 2;  // frames shown at half size
+constexpr int kTileWidth = kFrameWidth / kScaleDivisor;
+constexpr int kTileHeight = kFrameHeight / kScaleDivisor;
+constexpr int kLabelHeight = 24;
+constexpr int kGap = 12;
+
+QImage toQImage(const IndexedImage& frame) {
+    QImage image(frame.width, frame.height, QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    for (const Rgb& rgb : framePalette()) {
+        colours.push_back(qRgb(rgb.red, rgb.green, rgb.blue));
+    }
+    image.setColorTable(colours);
+    for (int y = 0; y < frame.height; ++y) {
+        std::copy_n(frame.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width),
+                    frame.width, image.scanLine(y));
+    }
+    return image;
+}
+
+}  // namespace
+
+void writeFrameSheet(const std::filesystem::path& pngPath) {
+    const int width = kColumns * kTileWidth + (kColumns + 1) * kGap;
+    const int height = kRows * (kTileHeight + kLabelHeight) + (kRows + 1) * kGap;
+    QImage sheet(width, height, QImage::Format_RGB32);
+    sheet.fill(QColor(235, 235, 235));
+
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(15);
+    painter.setFont(font);
+    for (int j = 0; j < kFrameCount; ++j) {
+        const int left = kGap + (j % kColumns) * (kTileWidth + kGap);
+        const int top = kGap + (j / kColumns) * (kTileHeight + kLabelHeight + kGap);
+        const QString label =
+            QStringLiteral("Frame %1  (Image%2)  crank %3\u00B0").arg(j).arg(j + 1).arg(frameCrankAngleDegrees(j));
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(left, top, kTileWidth, kLabelHeight), Qt::AlignLeft | Qt::AlignVCenter, label);
+        painter.drawImage(QRect(left, top + kLabelHeight, kTileWidth, kTileHeight), toQImage(drawFrame(j)));
+        painter.setPen(QColor(160, 160, 160));
+        painter.drawRect(QRect(left, top + kLabelHeight, kTileWidth, kTileHeight).adjusted(0, 0, -1, -1));
+    }
+    painter.end();
+    if (!sheet.save(QString::fromStdString(pngPath.string()), "PNG")) {
+        throw std::runtime_error("cannot write " + pngPath.string());
+    }
+}
+
+}  // namespace vorn::docs
