@@ -1,0 +1,135 @@
+// The operator's keys and pointer, as real X input to the real program, read
+// back from the frame on screen.
+#include <gtest/gtest.h>
+
+#include <X11/keysym.h>
+
+#include <thread>
+
+#include "running_vorn.hpp"
+
+namespace vorn::testing {
+namespace {
+
+int wrap(int index) { return (index % 20 + 20) % 20; }
+
+// A vorn halted on a known frame, at the start pace (the pointer stays
+// outside the window, so every pass takes a second and each can be read).
+class HaltedVorn : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(vorn.waitForFrame(1, 2s));
+        vorn.type(XK_period);  // start run: one step forward, then halt
+        ASSERT_TRUE(vorn.waitForFrame(2, 2s));
+        halted = 2;
+        expectHeld();
+    }
+    // The frame stays up for more than a pass.
+    void expectHeld() {
+        const auto before = vorn.frameOnScreen();
+        std::this_thread::sleep_for(1100ms);
+        EXPECT_EQ(vorn.frameOnScreen(), before) << "expected a halt";
+    }
+    // Types `keysym` and expects the frames `next` to follow, in order.
+    void typeAndExpect(unsigned long keysym, std::initializer_list<int> next) {
+        vorn.type(keysym);
+        for (int frame : next) {
+            ASSERT_TRUE(vorn.waitForFrame(wrap(frame), 2500ms)) << "waiting for frame " << wrap(frame);
+        }
+    }
+
+    RunningVorn vorn;
+    int halted = 0;
+};
+
+TEST_F(HaltedVorn, StepKeysMoveOneFrameAndHold) {
+    typeAndExpect(XK_period, {halted + 1});
+    typeAndExpect(XK_asterisk, {halted + 2});
+    typeAndExpect(XK_space, {halted + 3});
+    typeAndExpect(XK_slash, {halted + 2});
+    expectHeld();
+}
+
+TEST_F(HaltedVorn, RunKeysMoveTwoFramesThenOneAPass) {
+    typeAndExpect(XK_plus, {halted + 2, halted + 3});
+    vorn.type(XK_slash);  // stop during an ordered run: hold the current frame
+    std::this_thread::sleep_for(1200ms);
+    const auto stopped = vorn.frameOnScreen();
+    ASSERT_TRUE(stopped.has_value());
+    expectHeld();
+    typeAndExpect(XK_minus, {*stopped - 2, *stopped - 3});
+    vorn.type(XK_comma);
+    const auto afterComma = vorn.waitForChangeFrom(*vorn.frameOnScreen(), 2500ms);
+    ASSERT_TRUE(afterComma.has_value());
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*afterComma + 1), 2500ms)) << "',' runs forward";
+}
+
+TEST_F(HaltedVorn, OtherKeysChangeNothing) {
+    for (unsigned long keysym : {XK_a, XK_Z, XK_5, XK_equal, XK_Return, XK_Left, XK_Shift_L}) {
+        vorn.type(keysym);
+    }
+    expectHeld();
+    EXPECT_EQ(vorn.frameOnScreen(), halted);
+}
+
+TEST_F(HaltedVorn, EscapeEndsItWithStatusZero) {
+    vorn.type(XK_Escape);
+    EXPECT_EQ(vorn.process().waitForExit(3s), 0);
+}
+
+TEST_F(HaltedVorn, StepModeStepsWithThePointerAndAClickRestoresTheRun) {
+    typeAndExpect(XK_minus, {halted - 2});  // running backward
+    QPoint at = vorn.innerPixel(300, 200);
+    vorn.x().movePointer(at.x(), at.y());  // speed mode: runs fast now
+    vorn.x().click();                      // step mode, keeping the backward run
+    std::this_thread::sleep_for(100ms);
+    vorn.x().movePointer(at.x(), at.y() + 10);  // stop on the current frame
+    std::this_thread::sleep_for(200ms);
+    const auto reached = vorn.frameOnScreen();
+    ASSERT_TRUE(reached.has_value());
+    expectHeld();
+    vorn.x().movePointer(at.x(), at.y() + 20);
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 1), 1s)) << "down steps forward";
+    vorn.x().movePointer(at.x(), at.y() + 30);
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 2), 1s));
+    vorn.x().movePointer(at.x(), at.y() + 5);
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 1), 1s)) << "up steps back";
+    expectHeld();
+    vorn.x().click();  // back to speed mode: the backward run resumes
+    const std::vector<int> seen = vorn.watch(500ms);
+    ASSERT_GE(seen.size(), 3u);
+    int backwardSteps = 0;
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        const int step = wrap(seen[i - 1] - seen[i]);
+        if (step >= 1 && step <= 9) ++backwardSteps;
+    }
+    EXPECT_GE(backwardSteps, static_cast<int>(seen.size()) * 3 / 4) << "the run goes backward";
+}
+
+TEST(PointerSpeed, NearTheTopLeftRunsFasterThanNearTheBottomRight) {
+    RunningVorn vorn;
+    ASSERT_TRUE(vorn.waitForFrame(1, 2s));
+    const QPoint topLeft = vorn.innerPixel(15, 15);
+    vorn.x().movePointer(topLeft.x(), topLeft.y());
+    std::this_thread::sleep_for(1200ms);  // the start pace's pass ends first
+    const int fast = vorn.x().countDamage(vorn.window(), 1s);
+    const QPoint bottomRight = vorn.innerPixel(570, 540);
+    vorn.x().movePointer(bottomRight.x(), bottomRight.y());
+    std::this_thread::sleep_for(100ms);
+    const int slow = vorn.x().countDamage(vorn.window(), 1s);
+    EXPECT_GT(slow, 20) << "about a hundred frames a second at k ~ 9300";
+    EXPECT_GT(fast, 5 * slow);
+}
+
+TEST(PointerQuit, ADoubleClickEndsItWithStatusZero) {
+    RunningVorn vorn;
+    ASSERT_TRUE(vorn.waitForFrame(1, 2s));
+    const QPoint at = vorn.innerPixel(100, 100);
+    vorn.x().movePointer(at.x(), at.y());
+    vorn.x().click();
+    vorn.x().click();
+    EXPECT_EQ(vorn.process().waitForExit(3s), 0);
+}
+
+}  // namespace
+}  // namespace vorn::testing
