@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +15,12 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorn"));
+    QApplication::setApplicationVersion(QStringLiteral(VORN_APPLICATION_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("vorn"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/vorn-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/vorn-32.png"), QSize(32, 32));
+    QApplication::setWindowIcon(icon);
 
     try {
         // The frame pictures are decoded once, before the window is shown.

@@ -4,6 +4,7 @@
 
 #include <X11/keysym.h>
 
+#include <cstdio>
 #include <thread>
 
 #include "running_vorn.hpp"
@@ -117,8 +118,27 @@ TEST(PointerSpeed, NearTheTopLeftRunsFasterThanNearTheBottomRight) {
     vorn.x().movePointer(bottomRight.x(), bottomRight.y());
     std::this_thread::sleep_for(100ms);
     const int slow = vorn.x().countDamage(vorn.window(), 1s);
+    std::printf("repaints in 1 s: %d near the top-left, %d near the bottom-right\n", fast, slow);
     EXPECT_GT(slow, 20) << "about a hundred frames a second at k ~ 9300";
     EXPECT_GT(fast, 5 * slow);
+}
+
+TEST(PointerShape, TellsWhichModeIsOn) {
+    RunningVorn vorn;
+    ASSERT_TRUE(vorn.waitForFrame(1, 2s));
+    const QPoint at = vorn.innerPixel(200, 200);
+    vorn.x().movePointer(at.x(), at.y());
+    std::this_thread::sleep_for(1200ms);  // the start pace's pass ends; then passes are fast
+    const QByteArray speedMode = vorn.x().cursorShape();
+    vorn.x().click();
+    // Longer than the double-click interval, so the next click is a click.
+    std::this_thread::sleep_for(700ms);
+    const QByteArray stepMode = vorn.x().cursorShape();
+    EXPECT_NE(stepMode, speedMode);
+    vorn.x().click();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(vorn.x().cursorShape(), speedMode);
+    EXPECT_FALSE(vorn.process().waitForExit(0ms).has_value()) << "two separate clicks do not quit";
 }
 
 TEST(PointerQuit, ADoubleClickEndsItWithStatusZero) {

@@ -7,6 +7,7 @@
 #include <X11/keysym.h>
 #include <X11/Xatom.h>
 #include <X11/extensions/Xdamage.h>
+#include <X11/extensions/Xfixes.h>
 #include <X11/extensions/XTest.h>
 
 #include <stdexcept>
@@ -138,6 +139,22 @@ void XDisplay::click(unsigned button) {
 }
 
 void XDisplay::flush() { XSync(display_, False); }
+
+QByteArray XDisplay::cursorShape() {
+    XFixesCursorImage* cursor = XFixesGetCursorImage(display_);
+    if (cursor == nullptr) {
+        throw std::runtime_error("XFixesGetCursorImage failed");
+    }
+    QByteArray shape;
+    for (int i = 0; i < cursor->width * cursor->height; ++i) {
+        const auto pixel = static_cast<quint32>(cursor->pixels[i]);
+        shape.append(reinterpret_cast<const char*>(&pixel), sizeof pixel);
+    }
+    shape.append(QByteArray(cursor->name != nullptr ? cursor->name : "") + " " + QByteArray::number(cursor->width) +
+                 "x" + QByteArray::number(cursor->height));
+    XFree(cursor);
+    return shape;
+}
 
 void XDisplay::sendCloseRequest(Window window) {
     XEvent event{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -38,6 +39,9 @@ public:
     void releaseButton(unsigned button);
     void click(unsigned button = 1);
     void flush();
+
+    // The pointer's current shape as the server shows it, as raw ARGB bytes.
+    QByteArray cursorShape();
 
     // Asks the window to close, as a window manager's close button does.
     void sendCloseRequest(Window window);
