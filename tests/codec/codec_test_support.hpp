@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -45,8 +46,9 @@ inline Bytes whiteRowCodes() { return {255, 255, 255, 255, 70, 255, 0, 0}; }
 // A frame BMP with the frame headers and palette around `pixelData`, with
 // bfSize and biSizeImage set to match it.
 inline Bytes bmpWithPixelData(const Bytes& headerSource, const Bytes& pixelData) {
-    Bytes file(headerSource.begin(), headerSource.begin() + static_cast<std::ptrdiff_t>(bmp::kPixelDataOffset));
-    file.insert(file.end(), pixelData.begin(), pixelData.end());
+    Bytes file(bmp::kPixelDataOffset + pixelData.size());
+    std::copy_n(headerSource.begin(), bmp::kPixelDataOffset, file.begin());
+    std::copy(pixelData.begin(), pixelData.end(), file.begin() + static_cast<std::ptrdiff_t>(bmp::kPixelDataOffset));
     byte_order::writeLe32(file, bmp::field::kFileSize, static_cast<std::uint32_t>(file.size()));
     byte_order::writeLe32(file, bmp::field::kPixelDataSize, static_cast<std::uint32_t>(pixelData.size()));
     return file;
