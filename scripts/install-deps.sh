@@ -11,7 +11,7 @@ packages=(
   libgif-dev libpng-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libx11-dev libxtst-dev libxdamage-dev x11-utils
+  xvfb xauth libx11-dev libxtst-dev libxdamage-dev libxfixes-dev x11-utils
   qt6-qpa-plugins
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
