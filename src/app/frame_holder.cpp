@@ -14,7 +14,7 @@ QImage toScreenPicture(const IndexedImage& frame) {
     indexed.setColorTable(colours);
     // Premultiplied ARGB is the format the raster paint engine draws fastest;
     // the conversion also detaches the picture from the frame's bytes.
-    return indexed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return indexed.convertToFormat(QImage::Format_RGB32);
 }
 
 FrameHolder::FrameHolder(int holderNumber, const IndexedImage& frame, QObject* parent)

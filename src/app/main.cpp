@@ -23,9 +23,10 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(icon);
 
     try {
-        // The frame pictures are decoded once, before the window is shown.
-        static const vorn::FrameSet frameSet = vorn::FrameSet::loadEmbedded();
-        static vorn::VORN window(frameSet);
+        // The frame pictures are decoded once, before the window is shown;
+        // the holders keep them in the screen's format and the decoded set
+        // is let go.
+        static vorn::VORN window(vorn::FrameSet::loadEmbedded());
         window.centreOnScreen();
         window.show();
         // Keys must reach the picture area without a click, with or without
