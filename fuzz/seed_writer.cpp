@@ -1,0 +1,130 @@
+// vorn-fuzz-seeds: writes the fuzzers' starting corpora into the build tree.
+//
+//   vorn-fuzz-seeds <frames-dir> <corrupt-dir> <seeds-dir>
+//
+// <frames-dir> holds Image1.bmp .. Image20.bmp from vorn-frames and
+// <corrupt-dir> the committed corrupt files. Writes
+//   <seeds-dir>/rle8_decoder/   every frame BMP and every corrupt .bmp
+//   <seeds-dir>/frame_records/  the twenty frames as records in the window's
+//                               order, for each corrupt BMP twenty records
+//                               that start with it (the rest empty), twenty
+//                               empty records,
+//                               and the corrupt record streams (.bin)
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "frames/frame_records.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot open " + path.string());
+    }
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const fs::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+// Sorted so that the seeds, and so the fuzzers' first runs, are the same on
+// every machine.
+std::vector<fs::path> filesWithExtension(const fs::path& directory, const std::string& extension) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        if (entry.is_regular_file() && entry.path().extension() == extension) {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Holder h's BMP at index h - 1.
+std::vector<Bytes> readFrames(const fs::path& framesDir) {
+    std::vector<Bytes> frames;
+    for (std::size_t holder = 1; holder <= vorn::kHolderCount; ++holder) {
+        frames.push_back(readFile(framesDir / ("Image" + std::to_string(holder) + ".bmp")));
+    }
+    return frames;
+}
+
+Bytes recordsInWindowOrder(const std::vector<Bytes>& frames) {
+    Bytes records;
+    for (const int holder : vorn::kHolderNumbersInRecordOrder) {
+        vorn::appendFrameRecord(records, frames[static_cast<std::size_t>(holder - 1)]);
+    }
+    return records;
+}
+
+void writeDecoderSeeds(const std::vector<Bytes>& frames, const std::vector<fs::path>& corruptBmps,
+                       const fs::path& out) {
+    fs::create_directories(out);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        writeFile(out / ("Image" + std::to_string(i + 1) + ".bmp"), frames[i]);
+    }
+    for (const auto& path : corruptBmps) {
+        writeFile(out / path.filename(), readFile(path));
+    }
+}
+
+void writeRecordSeeds(const std::vector<Bytes>& frames, const std::vector<fs::path>& corruptBmps,
+                      const std::vector<fs::path>& corruptRecords, const fs::path& out) {
+    fs::create_directories(out);
+    writeFile(out / "all_frames.bin", recordsInWindowOrder(frames));
+    // The corrupt BMP in the first record and no bytes in the others: the
+    // set stops at the first bad record, and small seeds keep the fuzzer fast.
+    for (const auto& path : corruptBmps) {
+        Bytes records;
+        vorn::appendFrameRecord(records, readFile(path));
+        for (std::size_t i = 1; i < vorn::kHolderCount; ++i) {
+            vorn::appendFrameRecord(records, Bytes());
+        }
+        writeFile(out / ("first_bad_" + path.stem().string() + ".bin"), records);
+    }
+    writeFile(out / "twenty_empty_records.bin", recordsInWindowOrder(std::vector<Bytes>(vorn::kHolderCount)));
+    for (const auto& path : corruptRecords) {
+        writeFile(out / path.filename(), readFile(path));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "usage: vorn-fuzz-seeds <frames-dir> <corrupt-dir> <seeds-dir>\n";
+        return EXIT_FAILURE;
+    }
+    try {
+        const fs::path seeds = argv[3];
+        const auto frames = readFrames(argv[1]);
+        const auto corruptBmps = filesWithExtension(argv[2], ".bmp");
+        const auto corruptRecords = filesWithExtension(argv[2], ".bin");
+        writeDecoderSeeds(frames, corruptBmps, seeds / "rle8_decoder");
+        writeRecordSeeds(frames, corruptBmps, corruptRecords, seeds / "frame_records");
+    } catch (const std::exception& error) {
+        std::cerr << "vorn-fuzz-seeds: " << error.what() << '\n';
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
+}
