@@ -4,7 +4,7 @@ PRESET ?= default
 BUILD_DIR := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench docs package clean fuzz fuzz-smoke
+.PHONY: all deps configure build run test test-asan bench docs package soak clean fuzz fuzz-smoke
 
 all: build
 
@@ -20,11 +20,33 @@ build: configure
 run: build
 	@$(BUILD_DIR)/vorn
 
+# Every test: the whole suite (the real-window tests and a 30 s soak under
+# Xvfb included), the unit suite again under the sanitizers, and a short run
+# of every fuzz target.
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory fuzz-smoke
 
+# The unit suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@ctest --preset asan -j $(JOBS)
+
+# One report of every figure: the core's benchmarks, then the real window's
+# under Xvfb. A report, not a test: nothing fails on a slow machine.
 bench: build
-	@$(BUILD_DIR)/bench/vorn-bench
+	@$(BUILD_DIR)/bench/vorn-bench --benchmark_out=$(BUILD_DIR)/bench/core.json --benchmark_out_format=json
+	@echo
+	@xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+		$(BUILD_DIR)/bench/window/vorn-window-bench --core-json $(BUILD_DIR)/bench/core.json
+
+# Random real input to the real window for SOAK_SECONDS, then the checks.
+SOAK_SECONDS ?= 600
+soak: build
+	@xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+		$(BUILD_DIR)/tests/soak/vorn-soak --seconds $(SOAK_SECONDS)
 
 docs: build
 	@cmake --build --preset $(PRESET) --target docs
@@ -44,4 +66,4 @@ fuzz-smoke: deps
 	@./scripts/fuzz.sh 30
 
 clean:
-	@rm -rf build build-asan
+	@rm -rf build build-asan build-fuzz
