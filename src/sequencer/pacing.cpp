@@ -34,4 +34,13 @@ PaceClock::Duration durationOfCounts(std::int64_t counts) {
     return PaceClock::Duration(counts * kTicksPerCount);
 }
 
+PaceClock::Duration deadlineAfter(PaceClock::Duration start, std::int64_t counts) {
+    const PaceClock::Duration wait = durationOfCounts(counts);
+    const PaceClock::Duration latest = PaceClock::Duration::max();
+    if (start > PaceClock::Duration::zero() && wait > latest - start) {
+        return latest;
+    }
+    return start + wait;
+}
+
 }  // namespace vorn

@@ -22,4 +22,9 @@ std::int64_t countsForDelay(double delayCounts);
 // The time `counts` counts take; saturates instead of overflowing.
 PaceClock::Duration durationOfCounts(std::int64_t counts);
 
+// When a wait of `counts` counts that starts at `start` ends. Held at the
+// latest time the clock can name rather than wrapping round into the past,
+// which would turn the longest delay into none at all.
+PaceClock::Duration deadlineAfter(PaceClock::Duration start, std::int64_t counts);
+
 }  // namespace vorn

@@ -38,7 +38,7 @@ void Sequencer::run() {
 std::int64_t Sequencer::paceFrame() {
     const std::int64_t counts = countsForDelay(state_.k);
     if (counts > 0) {
-        clock_.sleepUntil(clock_.now() + durationOfCounts(counts));
+        clock_.sleepUntil(deadlineAfter(clock_.now(), counts));
     }
     host_.serveEvents();
     return counts;
