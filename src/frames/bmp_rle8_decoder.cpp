@@ -23,7 +23,7 @@ using bmp::rle8::kEscape;
 class Rle8PixelDecoder {
 public:
     explicit Rle8PixelDecoder(std::span<const std::uint8_t> data)
-        : data_(data), image_(kFrameWidth, kFrameHeight, 0) {}
+        : data_(data), image_(kFrameWidth, kFrameHeight, kUnfilled) {}
 
     IndexedImage decode() {
         while (state_ != State::kFinished) {
