@@ -61,6 +61,8 @@ fi
 # The summary: executions from the final stats, coverage (cov: edges,
 # ft: features) from libFuzzer's last progress line.
 failed=0
+passed_count=0
+failed_count=0
 for target in "${targets[@]}"; do
   log="$fuzz_out/logs/$target.log"
   status=$(cat "$fuzz_out/logs/$target.status")
@@ -71,10 +73,12 @@ for target in "${targets[@]}"; do
   ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
   corp=$(sed -n 's/.* corp: \([^ ]*\).*/\1/p' <<<"$last")
   if [ "$status" = 0 ]; then
+    passed_count=$((passed_count + 1))
     printf '%-14s ok     %s s  executions %s (%s/s)  cov %s  ft %s  corpus %s\n' \
       "$target" "$seconds" "${executions:-?}" "${rate:-?}" "${cov:-?}" "${ft:-?}" "${corp:-?}"
   else
     failed=1
+    failed_count=$((failed_count + 1))
     printf '%-14s FAILED (exit %s)  executions %s  cov %s  ft %s  log %s\n' \
       "$target" "$status" "${executions:-?}" "${cov:-?}" "${ft:-?}" "$log"
     grep -E '^==[0-9]+==ERROR|^SUMMARY|Test unit written to|^terminate called|what\(\)' "$log" || tail -20 "$log"
@@ -82,4 +86,5 @@ for target in "${targets[@]}"; do
          "fix the fault and run the fuzz_regression tests."
   fi
 done
+echo "fuzz: $passed_count passed, $failed_count failed"
 exit $failed
