@@ -33,8 +33,7 @@ Bytes withField32(std::size_t offset, std::uint32_t value) {
 
 Bytes withField16(std::size_t offset, std::uint16_t value) {
     Bytes file = whiteFile();
-    file[offset] = static_cast<std::uint8_t>(value);
-    file[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+    vorn::byte_order::writeLe16(file, offset, value);
     return file;
 }
 

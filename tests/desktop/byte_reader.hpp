@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "frames/byte_order.hpp"
+
 namespace vorn::test {
 
 // Little-endian reads from a byte buffer that throw std::runtime_error,
@@ -22,15 +24,8 @@ public:
     void alignTo4() { position_ = (position_ + 3) & ~std::size_t{3}; }
 
     std::uint8_t u8() { return take(1)[0]; }
-    std::uint16_t u16() {
-        const auto b = take(2);
-        return static_cast<std::uint16_t>(b[0] | (b[1] << 8));
-    }
-    std::uint32_t u32() {
-        const auto b = take(4);
-        return static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-               (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-    }
+    std::uint16_t u16() { return byte_order::readLe16(take(2), 0); }
+    std::uint32_t u32() { return byte_order::readLe32(take(4), 0); }
     std::span<const std::uint8_t> take(std::size_t count) {
         if (position_ > bytes_.size() || count > bytes_.size() - position_) {
             throw std::runtime_error("read of " + std::to_string(count) + " bytes at offset " +

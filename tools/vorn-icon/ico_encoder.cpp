@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "frames/byte_order.hpp"
+
 namespace vorn::icon {
 namespace {
 
@@ -18,14 +20,10 @@ inline constexpr std::uint16_t kIconResourceType = 1;
 void putU8(std::vector<std::uint8_t>& out, std::uint32_t value) { out.push_back(static_cast<std::uint8_t>(value)); }
 
 void putU16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    putU8(out, value & 0xFF);
-    putU8(out, (value >> 8) & 0xFF);
+    byte_order::appendLe16(out, static_cast<std::uint16_t>(value));
 }
 
-void putU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    putU16(out, value & 0xFFFF);
-    putU16(out, (value >> 16) & 0xFFFF);
-}
+void putU32(std::vector<std::uint8_t>& out, std::uint32_t value) { byte_order::appendLe32(out, value); }
 
 // Bytes in one bitmap row of `width` pixels at `bitsPerPixel`, padded to a
 // 4-byte boundary as BMP rows are.
