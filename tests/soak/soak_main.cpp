@@ -20,11 +20,14 @@ namespace {
 using namespace std::chrono_literals;
 using vorn::testing::RunningVorn;
 
+using vorn::testing::kClickSpacing;
+using vorn::testing::kExitBudget;
+using vorn::testing::kNextPassBudget;
+using vorn::testing::kServiceGap;
+
 constexpr unsigned long kCaptionKeys[] = {XK_minus, XK_plus, XK_comma, XK_slash, XK_asterisk, XK_space, XK_period};
 constexpr unsigned long kOtherKeys[] = {XK_a, XK_q, XK_Z, XK_0, XK_7, XK_equal, XK_Return, XK_Tab,
                                         XK_Left, XK_Up, XK_F1, XK_BackSpace, XK_Shift_L};
-// Clicks further apart than this are never taken for a double-click.
-constexpr auto kClickSpacing = 700ms;
 constexpr long kAllowedGrowthKilobytes = 2 * 1024;
 
 int wrap(int index) { return (index % 20 + 20) % 20; }
@@ -98,18 +101,18 @@ private:
         std::this_thread::sleep_for(kClickSpacing);
         for (int i = 0; i < 2; ++i) {
             vorn_.type(XK_period);  // a stop during a run, then a step: either way a halt
-            std::this_thread::sleep_for(300ms);
+            std::this_thread::sleep_for(kServiceGap);
         }
         const auto halted = vorn_.frameOnScreen();
-        std::this_thread::sleep_for(300ms);
+        std::this_thread::sleep_for(kServiceGap);
         if (!halted || vorn_.frameOnScreen() != halted) {
             std::fprintf(stderr, "vorn-soak: the program does not halt on '.'\n");
             return false;
         }
         vorn_.type(XK_period);
-        const bool forward = vorn_.waitForFrame(wrap(*halted + 1), 2s);
+        const bool forward = vorn_.waitForFrame(wrap(*halted + 1), kNextPassBudget);
         vorn_.type(XK_slash);
-        const bool back = vorn_.waitForFrame(*halted, 2s);
+        const bool back = vorn_.waitForFrame(*halted, kNextPassBudget);
         if (!forward || !back) {
             std::fprintf(stderr, "vorn-soak: the window no longer answers '.' and '/' as it should\n");
             return false;
@@ -121,7 +124,7 @@ private:
 
     bool quitsWithStatusZero() {
         vorn_.type(XK_Escape);
-        const auto status = vorn_.process().waitForExit(3s);
+        const auto status = vorn_.process().waitForExit(kExitBudget);
         if (status != 0) {
             std::fprintf(stderr, "vorn-soak: Escape did not end the program with status 0\n");
             return false;

@@ -19,23 +19,24 @@ int wrap(int index) { return (index % 20 + 20) % 20; }
 class HaltedVorn : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(vorn.waitForFrame(1, 2s));
+        const auto shown = vorn.waitForNextFrame(kNextPassBudget);
+        ASSERT_TRUE(shown.has_value());
         vorn.type(XK_period);  // start run: one step forward, then halt
-        ASSERT_TRUE(vorn.waitForFrame(2, 2s));
-        halted = 2;
+        halted = wrap(*shown + 1);
+        ASSERT_TRUE(vorn.waitForFrame(halted, kNextPassBudget));
         expectHeld();
     }
     // The frame stays up for more than a pass.
     void expectHeld() {
         const auto before = vorn.frameOnScreen();
-        std::this_thread::sleep_for(1100ms);
+        std::this_thread::sleep_for(kLongerThanAPass);
         EXPECT_EQ(vorn.frameOnScreen(), before) << "expected a halt";
     }
     // Types `keysym` and expects the frames `next` to follow, in order.
     void typeAndExpect(unsigned long keysym, std::initializer_list<int> next) {
         vorn.type(keysym);
         for (int frame : next) {
-            ASSERT_TRUE(vorn.waitForFrame(wrap(frame), 2500ms)) << "waiting for frame " << wrap(frame);
+            ASSERT_TRUE(vorn.waitForFrame(wrap(frame), kNextPassBudget)) << "waiting for frame " << wrap(frame);
         }
     }
 
@@ -54,15 +55,15 @@ TEST_F(HaltedVorn, StepKeysMoveOneFrameAndHold) {
 TEST_F(HaltedVorn, RunKeysMoveTwoFramesThenOneAPass) {
     typeAndExpect(XK_plus, {halted + 2, halted + 3});
     vorn.type(XK_slash);  // stop during an ordered run: hold the current frame
-    std::this_thread::sleep_for(1200ms);
+    std::this_thread::sleep_for(kLongerThanAPass);
     const auto stopped = vorn.frameOnScreen();
     ASSERT_TRUE(stopped.has_value());
     expectHeld();
     typeAndExpect(XK_minus, {*stopped - 2, *stopped - 3});
     vorn.type(XK_comma);
-    const auto afterComma = vorn.waitForChangeFrom(*vorn.frameOnScreen(), 2500ms);
+    const auto afterComma = vorn.waitForChangeFrom(*vorn.frameOnScreen(), kNextPassBudget);
     ASSERT_TRUE(afterComma.has_value());
-    ASSERT_TRUE(vorn.waitForFrame(wrap(*afterComma + 1), 2500ms)) << "',' runs forward";
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*afterComma + 1), kNextPassBudget)) << "',' runs forward";
 }
 
 TEST_F(HaltedVorn, OtherKeysChangeNothing) {
@@ -75,7 +76,7 @@ TEST_F(HaltedVorn, OtherKeysChangeNothing) {
 
 TEST_F(HaltedVorn, EscapeEndsItWithStatusZero) {
     vorn.type(XK_Escape);
-    EXPECT_EQ(vorn.process().waitForExit(3s), 0);
+    EXPECT_EQ(vorn.process().waitForExit(kExitBudget), 0);
 }
 
 TEST_F(HaltedVorn, StepModeStepsWithThePointerAndAClickRestoresTheRun) {
@@ -83,72 +84,80 @@ TEST_F(HaltedVorn, StepModeStepsWithThePointerAndAClickRestoresTheRun) {
     QPoint at = vorn.innerPixel(300, 200);
     vorn.x().movePointer(at.x(), at.y());  // speed mode: runs fast now
     vorn.x().click();                      // step mode, keeping the backward run
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(kServiceGap);
     vorn.x().movePointer(at.x(), at.y() + 10);  // stop on the current frame
-    std::this_thread::sleep_for(200ms);
+    std::this_thread::sleep_for(kServiceGap);
     const auto reached = vorn.frameOnScreen();
     ASSERT_TRUE(reached.has_value());
     expectHeld();
     vorn.x().movePointer(at.x(), at.y() + 20);
-    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 1), 1s)) << "down steps forward";
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 1), kFastPassBudget)) << "down steps forward";
     vorn.x().movePointer(at.x(), at.y() + 30);
-    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 2), 1s));
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 2), kFastPassBudget));
     vorn.x().movePointer(at.x(), at.y() + 5);
-    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 1), 1s)) << "up steps back";
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*reached + 1), kFastPassBudget)) << "up steps back";
     expectHeld();
     vorn.x().click();  // back to speed mode: the backward run resumes
-    const std::vector<int> seen = vorn.watch(500ms);
-    ASSERT_GE(seen.size(), 3u);
-    int backwardSteps = 0;
+    // The run moves a frame every ten milliseconds or so, and twenty frames
+    // make a turn: only sightings close in time tell its direction, since a
+    // long gap between two looks can hide more than half a turn.
+    const std::vector<FrameSighting> seen = vorn.watch(1500ms);
+    int judged = 0;
+    int backward = 0;
     for (std::size_t i = 1; i < seen.size(); ++i) {
-        const int step = wrap(seen[i - 1] - seen[i]);
-        if (step >= 1 && step <= 9) ++backwardSteps;
+        if (seen[i].seenAt - seen[i - 1].seenAt > 60ms) continue;
+        ++judged;
+        const int step = wrap(seen[i - 1].frame - seen[i].frame);
+        if (step >= 1 && step <= 9) ++backward;
     }
-    EXPECT_GE(backwardSteps, static_cast<int>(seen.size()) * 3 / 4) << "the run goes backward";
+    ASSERT_GE(judged, 3) << "too few close sightings to tell the direction";
+    EXPECT_GE(backward, judged * 3 / 4) << "the run goes backward";
 }
 
 TEST(PointerSpeed, NearTheTopLeftRunsFasterThanNearTheBottomRight) {
     RunningVorn vorn;
-    ASSERT_TRUE(vorn.waitForFrame(1, 2s));
     const QPoint topLeft = vorn.innerPixel(15, 15);
     vorn.x().movePointer(topLeft.x(), topLeft.y());
-    std::this_thread::sleep_for(1200ms);  // the start pace's pass ends first
+    // The pass at the start pace ends first; then passes are fast.
+    ASSERT_TRUE(vorn.waitForNextFrame(kNextPassBudget).has_value());
     const int fast = vorn.x().countDamage(vorn.window(), 1s);
     const QPoint bottomRight = vorn.innerPixel(570, 540);
     vorn.x().movePointer(bottomRight.x(), bottomRight.y());
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(kServiceGap);
     const int slow = vorn.x().countDamage(vorn.window(), 1s);
     std::printf("repaints in 1 s: %d near the top-left, %d near the bottom-right\n", fast, slow);
-    EXPECT_GT(slow, 20) << "about a hundred frames a second at k ~ 9300";
-    EXPECT_GT(fast, 5 * slow);
+    // About a hundred a second at k ~ 9300; at k ~ 12 as many as the machine
+    // can draw, which on a loaded machine may be only a few hundred.
+    EXPECT_GT(slow, 20);
+    EXPECT_LT(slow, 120) << "a pass at k ~ 9300 takes at least 9.3 ms";
+    EXPECT_GT(fast, 2 * slow);
 }
 
 TEST(PointerShape, TellsWhichModeIsOn) {
     RunningVorn vorn;
-    ASSERT_TRUE(vorn.waitForFrame(1, 2s));
     const QPoint at = vorn.innerPixel(200, 200);
     vorn.x().movePointer(at.x(), at.y());
-    std::this_thread::sleep_for(1200ms);  // the start pace's pass ends; then passes are fast
+    // The pass at the start pace ends; then passes are fast.
+    ASSERT_TRUE(vorn.waitForNextFrame(kNextPassBudget).has_value());
     const QByteArray speedMode = vorn.x().cursorShape();
     vorn.x().click();
-    // Longer than the double-click interval, so the next click is a click.
-    std::this_thread::sleep_for(700ms);
+    // The next click must not make a double-click of this one.
+    std::this_thread::sleep_for(kClickSpacing);
     const QByteArray stepMode = vorn.x().cursorShape();
     EXPECT_NE(stepMode, speedMode);
     vorn.x().click();
-    std::this_thread::sleep_for(300ms);
+    std::this_thread::sleep_for(kServiceGap);
     EXPECT_EQ(vorn.x().cursorShape(), speedMode);
     EXPECT_FALSE(vorn.process().waitForExit(0ms).has_value()) << "two separate clicks do not quit";
 }
 
 TEST(PointerQuit, ADoubleClickEndsItWithStatusZero) {
     RunningVorn vorn;
-    ASSERT_TRUE(vorn.waitForFrame(1, 2s));
     const QPoint at = vorn.innerPixel(100, 100);
     vorn.x().movePointer(at.x(), at.y());
     vorn.x().click();
     vorn.x().click();
-    EXPECT_EQ(vorn.process().waitForExit(3s), 0);
+    EXPECT_EQ(vorn.process().waitForExit(kExitBudget), 0);
 }
 
 }  // namespace

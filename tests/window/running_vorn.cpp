@@ -1,5 +1,6 @@
 #include "running_vorn.hpp"
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -38,13 +39,21 @@ const ScreenFrames& RunningVorn::frames() {
 }
 
 // The reference frames are made before the program starts, so that the
-// first look at the screen is not late.
+// first look at the screen is not late. The program counts as started once
+// its window shows a frame: every later wait is for something the program
+// does after that, and none has to allow for the start as well.
 RunningVorn::RunningVorn() : process_((frames(), VORN_EXECUTABLE)) {
-    const auto found = display_.findWindow(QString::fromLatin1(kCaption), 10s);
+    const auto started = std::chrono::steady_clock::now();
+    const auto found = display_.findWindow(QString::fromLatin1(kCaption), kStartBudget);
     if (!found) {
-        throw std::runtime_error("the VORN window did not appear within 10 s");
+        throw std::runtime_error("the VORN window did not appear within the start budget");
     }
     window_ = *found;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(kStartBudget -
+                                                                            (std::chrono::steady_clock::now() - started));
+    if (!waitForChangeFrom(-1, std::max(left, std::chrono::milliseconds(0)))) {
+        throw std::runtime_error("the VORN window showed no frame within the start budget");
+    }
 }
 
 QPoint RunningVorn::innerPixel(int column, int row) { return clientArea().topLeft() + QPoint(2 + column, 2 + row); }
@@ -53,17 +62,34 @@ std::optional<int> RunningVorn::frameOnScreen() {
     return frames().identify(display_.grab(QRect(innerPixel(0, 0), kVisibleFrame)));
 }
 
-bool RunningVorn::waitForFrame(int index, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    do {
-        if (frameOnScreen() == index) return true;
+std::optional<int> RunningVorn::waitForNextFrame(std::chrono::milliseconds budget) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    // A look that catches a frame half drawn identifies none; look again.
+    std::optional<int> before;
+    while (!(before = frameOnScreen()) && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(5ms);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return false;
+    }
+    if (!before) return std::nullopt;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return waitForChangeFrom(*before, std::max(left, std::chrono::milliseconds(0)));
 }
 
-std::optional<int> RunningVorn::waitForChangeFrom(int index, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+bool RunningVorn::waitForFrame(int index, std::chrono::milliseconds budget) {
+    return sightFrame(index, budget).has_value();
+}
+
+std::optional<FrameSighting> RunningVorn::sightFrame(int index, std::chrono::milliseconds budget) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    do {
+        const auto lookedAt = std::chrono::steady_clock::now();
+        if (frameOnScreen() == index) return FrameSighting{index, lookedAt};
+        std::this_thread::sleep_for(5ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
+
+std::optional<int> RunningVorn::waitForChangeFrom(int index, std::chrono::milliseconds budget) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
     do {
         const auto now = frameOnScreen();
         if (now && *now != index) return now;
@@ -72,12 +98,13 @@ std::optional<int> RunningVorn::waitForChangeFrom(int index, std::chrono::millis
     return std::nullopt;
 }
 
-std::vector<int> RunningVorn::watch(std::chrono::milliseconds period) {
-    std::vector<int> seen;
+std::vector<FrameSighting> RunningVorn::watch(std::chrono::milliseconds period) {
+    std::vector<FrameSighting> seen;
     const auto deadline = std::chrono::steady_clock::now() + period;
     while (std::chrono::steady_clock::now() < deadline) {
+        const auto lookedAt = std::chrono::steady_clock::now();
         const auto now = frameOnScreen();
-        if (now && (seen.empty() || seen.back() != *now)) seen.push_back(*now);
+        if (now && (seen.empty() || seen.back().frame != *now)) seen.push_back({*now, lookedAt});
         std::this_thread::sleep_for(5ms);
     }
     return seen;

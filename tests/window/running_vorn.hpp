@@ -9,11 +9,10 @@
 #include <vector>
 
 #include "vorn_process.hpp"
+#include "wait_budgets.hpp"
 #include "x_display.hpp"
 
 namespace vorn::testing {
-
-using namespace std::chrono_literals;
 
 inline constexpr const char* kCaption =
     "VORN and Conventional             Use: SpaceBar + - / * mouse , .             ESC to Quit";
@@ -33,8 +32,14 @@ private:
     std::array<QImage, 20> frames_;
 };
 
-// A vorn process whose window has appeared, with ways to read and steer it
-// through the X server.
+// A frame seen on screen, and when the poll that first saw it looked.
+struct FrameSighting {
+    int frame = 0;
+    std::chrono::steady_clock::time_point seenAt;
+};
+
+// A vorn process whose window has appeared and shows a frame, with ways to
+// read and steer it through the X server.
 class RunningVorn {
 public:
     RunningVorn();
@@ -48,12 +53,19 @@ public:
 
     // The frame on screen now, if the picture area shows one exactly.
     std::optional<int> frameOnScreen();
+    // Waits for the next change of frame and returns the frame it brought.
+    // Acting right after a change gives the program a whole pass, at any
+    // pace, to serve what the test sends before the next change.
+    std::optional<int> waitForNextFrame(std::chrono::milliseconds budget);
     // Waits until frame `index` is on screen.
-    bool waitForFrame(int index, std::chrono::milliseconds timeout);
+    bool waitForFrame(int index, std::chrono::milliseconds budget);
+    // Waits until frame `index` is on screen; when it was first seen.
+    std::optional<FrameSighting> sightFrame(int index, std::chrono::milliseconds budget);
     // Waits until the frame on screen differs from `index`; returns the new one.
-    std::optional<int> waitForChangeFrom(int index, std::chrono::milliseconds timeout);
-    // The frames seen by polling the screen for `period`, without repeats.
-    std::vector<int> watch(std::chrono::milliseconds period);
+    std::optional<int> waitForChangeFrom(int index, std::chrono::milliseconds budget);
+    // The frames seen by polling the screen for `period`, each change once,
+    // with the time it was first seen.
+    std::vector<FrameSighting> watch(std::chrono::milliseconds period);
 
     void type(unsigned long keysym, bool withShift = false) { display_.typeKeysym(keysym, withShift); }
 
