@@ -3,8 +3,11 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "app/display_check.hpp"
+#include "app/display_loss.hpp"
+#include "app/runtime_directory.hpp"
 #include "app/vorn_window.hpp"
 #include "frames/frame_set.hpp"
 
@@ -13,6 +16,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "vorn: %s\n", reason->c_str());
         return EXIT_FAILURE;
     }
+    try {
+        vorn::ensurePrivateRuntimeDirectory();
+    } catch (const std::runtime_error& error) {
+        // Not fatal: Qt falls back to a directory of its own and says so.
+        std::fprintf(stderr, "vorn: %s\n", error.what());
+    }
+    vorn::endOnDisplayLoss();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorn"));
     QApplication::setApplicationVersion(QStringLiteral(VORN_APPLICATION_VERSION));
@@ -25,14 +35,16 @@ int main(int argc, char* argv[]) {
     try {
         // The frame pictures are decoded once, before the window is shown;
         // the holders keep them in the screen's format and the decoded set
-        // is let go.
-        static vorn::VORN window(vorn::FrameSet::loadEmbedded());
-        window.centreOnScreen();
-        window.show();
+        // is let go. The window lives until the process ends and is never
+        // destroyed: the program ends with _Exit from inside event service,
+        // and no destructor may run against a display that is gone.
+        auto* window = new vorn::VORN(vorn::FrameSet::loadEmbedded());
+        window->centreOnScreen();
+        window->show();
         // Keys must reach the picture area without a click, with or without
         // a window manager.
-        window.activateWindow();
-        window.RunSequencer();
+        window->activateWindow();
+        window->RunSequencer();
     } catch (const vorn::FrameSetError& error) {
         std::fprintf(stderr, "vorn: bad frame picture: %s\n", error.what());
         QMessageBox::critical(nullptr, QStringLiteral("VORN"),

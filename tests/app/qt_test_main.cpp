@@ -4,8 +4,11 @@
 
 #include <QApplication>
 
+#include "app/runtime_directory.hpp"
+
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    vorn::ensurePrivateRuntimeDirectory();
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
