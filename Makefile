@@ -4,7 +4,7 @@ PRESET ?= default
 BUILD_DIR := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench docs package soak clean fuzz fuzz-smoke
+.PHONY: all deps configure build run test test-asan test-stress bench docs package soak clean fuzz fuzz-smoke
 
 all: build
 
@@ -20,13 +20,17 @@ build: configure
 run: build
 	@$(BUILD_DIR)/vorn
 
-# Every test: the whole suite (the real-window tests and a 30 s soak under
-# Xvfb included), the unit suite again under the sanitizers, and a short run
-# of every fuzz target.
-test: build
-	@ctest --preset $(PRESET) -j $(JOBS)
-	@$(MAKE) --no-print-directory test-asan
-	@$(MAKE) --no-print-directory fuzz-smoke
+# Every test, stage by stage, with a summary: the whole suite (the
+# real-window tests and a 30 s soak under Xvfb included), the same suite under
+# the sanitizers, and a short run of every fuzz target.
+test: deps
+	@./scripts/test-all.sh
+
+# The real-window suites of both builds STRESS_COUNT times under a load that
+# keeps every core busy.
+STRESS_COUNT ?= 10
+test-stress: deps
+	@./scripts/stress-test.sh $(STRESS_COUNT)
 
 # The unit suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

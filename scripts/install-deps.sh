@@ -12,7 +12,7 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libx11-dev libxtst-dev libxdamage-dev libxfixes-dev x11-utils
-  qt6-qpa-plugins
+  qt6-qpa-plugins stress-ng
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
   # desktop integration and packaging
@@ -30,12 +30,18 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing missing packages: ${missing[*]}"
+echo "Installing ${#missing[@]} missing Debian packages: ${missing[*]}"
+echo "The first install downloads a few hundred megabytes and takes a minute or two."
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || { echo "error: not root and no sudo to install: ${missing[*]}" >&2; exit 1; }
   sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
+echo "Updating the package lists..."
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+echo "Downloading and installing..."
+# One line a package as it is set up, rather than apt's full chatter.
+$sudo apt-get install -y -q --no-install-recommends -o Dpkg::Progress-Fancy=0 "${missing[@]}" |
+  sed -un 's/^Setting up \([^ ]*\) .*/  set up \1/p'
+echo "Packages installed."

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Runs the real-window suites of the default and the sanitizer builds COUNT
+# times in a row while a load of its own keeps every core busy, and prints
+# `N passed, M failed` over all the runs. A real-window test that fails under
+# load is a fault to find, not a budget to raise.
+#
+#   scripts/stress-test.sh [COUNT]      (default 10)
+set -uo pipefail
+
+count=${1:-10}
+[[ "$count" =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [COUNT]" >&2; exit 2; }
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+presets=(default asan)
+
+for preset in "${presets[@]}"; do
+  cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$(nproc)" >/dev/null ||
+    { echo "error: the $preset build failed" >&2; exit 1; }
+done
+
+cores=$(nproc)
+echo "Loading all $cores cores with stress-ng for the length of the run"
+stress-ng --cpu "$cores" --quiet &
+load=$!
+trap 'kill "$load" 2>/dev/null; wait "$load" 2>/dev/null' EXIT
+
+passed=0
+failed=0
+logs="$root/build/test-logs/stress"
+mkdir -p "$logs"
+for run in $(seq 1 "$count"); do
+  for preset in "${presets[@]}"; do
+    log="$logs/run-$run-$preset.log"
+    if ctest --preset "$preset" -L real-window >"$log" 2>&1; then
+      passed=$((passed + 1))
+      result=passed
+    else
+      failed=$((failed + 1))
+      result="FAILED: $(sed -n '/The following tests FAILED:/,$p' "$log" | sed -nE 's/^[[:space:]]+[0-9]+ - ([^ ]+) .*/\1/p' | paste -sd' ' -) (log $log)"
+    fi
+    printf 'run %2d/%d  %-8s %s\n' "$run" "$count" "$preset" "$result"
+  done
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
