@@ -23,6 +23,36 @@ ScreenFrames::ScreenFrames() {
         }
         frames_[static_cast<std::size_t>(index)] = visible;
     }
+    chooseBand();
+}
+
+void ScreenFrames::chooseBand() {
+    constexpr int kBandHeight = 8;
+    for (int top = 0; top + kBandHeight <= kVisibleFrame.height(); top += kBandHeight) {
+        const QRect candidate(0, top, kVisibleFrame.width(), kBandHeight);
+        for (int index = 0; index < 20; ++index) {
+            bands_[static_cast<std::size_t>(index)] = frames_[static_cast<std::size_t>(index)].copy(candidate);
+        }
+        bool allDiffer = true;
+        for (int a = 0; a < 20 && allDiffer; ++a) {
+            for (int b = a + 1; b < 20 && allDiffer; ++b) {
+                allDiffer = bands_[static_cast<std::size_t>(a)] != bands_[static_cast<std::size_t>(b)];
+            }
+        }
+        if (allDiffer) {
+            band_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("no band of rows tells all twenty frames apart");
+}
+
+std::optional<int> ScreenFrames::identifyBand(const QImage& rows) const {
+    const QImage candidate = rows.convertToFormat(QImage::Format_RGB32);
+    for (int index = 0; index < 20; ++index) {
+        if (candidate == bands_[static_cast<std::size_t>(index)]) return index;
+    }
+    return std::nullopt;
 }
 
 std::optional<int> ScreenFrames::identify(const QImage& visible) const {
@@ -60,6 +90,11 @@ QPoint RunningVorn::innerPixel(int column, int row) { return clientArea().topLef
 
 std::optional<int> RunningVorn::frameOnScreen() {
     return frames().identify(display_.grab(QRect(innerPixel(0, 0), kVisibleFrame)));
+}
+
+std::optional<int> RunningVorn::frameInBand() {
+    const QRect band = frames().band();
+    return frames().identifyBand(display_.grab(band.translated(innerPixel(0, 0))));
 }
 
 std::optional<int> RunningVorn::waitForNextFrame(std::chrono::milliseconds budget) {
@@ -103,9 +138,9 @@ std::vector<FrameSighting> RunningVorn::watch(std::chrono::milliseconds period) 
     const auto deadline = std::chrono::steady_clock::now() + period;
     while (std::chrono::steady_clock::now() < deadline) {
         const auto lookedAt = std::chrono::steady_clock::now();
-        const auto now = frameOnScreen();
+        const auto now = frameInBand();
         if (now && (seen.empty() || seen.back().frame != *now)) seen.push_back({*now, lookedAt});
-        std::this_thread::sleep_for(5ms);
+        std::this_thread::sleep_for(1ms);
     }
     return seen;
 }
