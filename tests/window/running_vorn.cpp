@@ -117,8 +117,8 @@ std::optional<FrameSighting> RunningVorn::sightFrame(int index, std::chrono::mil
     const auto deadline = std::chrono::steady_clock::now() + budget;
     do {
         const auto lookedAt = std::chrono::steady_clock::now();
-        if (frameOnScreen() == index) return FrameSighting{index, lookedAt};
-        std::this_thread::sleep_for(5ms);
+        if (frameInBand() == index) return FrameSighting{index, lookedAt};
+        std::this_thread::sleep_for(1ms);
     } while (std::chrono::steady_clock::now() < deadline);
     return std::nullopt;
 }

@@ -72,7 +72,8 @@ public:
     std::optional<int> waitForNextFrame(std::chrono::milliseconds budget);
     // Waits until frame `index` is on screen.
     bool waitForFrame(int index, std::chrono::milliseconds budget);
-    // Waits until frame `index` is on screen; when it was first seen.
+    // Waits until frame `index` is on screen, told by its band of rows; when
+    // it was first seen.
     std::optional<FrameSighting> sightFrame(int index, std::chrono::milliseconds budget);
     // Waits until the frame on screen differs from `index`; returns the new one.
     std::optional<int> waitForChangeFrom(int index, std::chrono::milliseconds budget);

@@ -5,6 +5,7 @@
 #include <X11/keysym.h>
 
 #include <thread>
+#include <vector>
 
 #include "running_vorn.hpp"
 
@@ -23,19 +24,21 @@ TEST(RealWindow, AppearsCentredWithTheCaptionAndClientArea) {
 
 TEST(RealWindow, RunsForwardAtAboutOneFrameASecondFromTheStart) {
     RunningVorn vorn;
-    // The periods are measured between the moments the changes were seen,
-    // never from when the test began to look.
+    // The pace is measured between the moments the changes were seen, never
+    // from when the test began to look, and over several passes, so that
+    // one pass the scheduler delayed on a loaded machine does not decide it.
+    constexpr int kPasses = 4;
     const auto first = vorn.waitForNextFrame(kNextPassBudget);
     ASSERT_TRUE(first.has_value());
-    const auto one = vorn.sightFrame((*first + 1) % 20, kNextPassBudget);
-    ASSERT_TRUE(one.has_value()) << "forward from " << *first;
-    const auto two = vorn.sightFrame((*first + 2) % 20, kNextPassBudget);
-    ASSERT_TRUE(two.has_value());
-    const auto three = vorn.sightFrame((*first + 3) % 20, kNextPassBudget);
-    ASSERT_TRUE(three.has_value());
-    for (auto period : {two->seenAt - one->seenAt, three->seenAt - two->seenAt}) {
-        EXPECT_NEAR(std::chrono::duration<double>(period).count(), 1.0, 0.1);
+    std::vector<FrameSighting> sightings;
+    for (int pass = 1; pass <= kPasses + 1; ++pass) {
+        const auto next = vorn.sightFrame((*first + pass) % 20, kNextPassBudget);
+        ASSERT_TRUE(next.has_value()) << "forward from " << *first << " by " << pass;
+        sightings.push_back(*next);
     }
+    const double meanPeriod =
+        std::chrono::duration<double>(sightings.back().seenAt - sightings.front().seenAt).count() / kPasses;
+    EXPECT_NEAR(meanPeriod, 1.0, 0.1);
 }
 
 TEST(RealWindow, TheInnerAreaShowsTheFramesPixelsExactlyAndFaceColourBelow) {
