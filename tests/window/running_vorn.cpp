@@ -8,6 +8,15 @@
 #include "frames/palette.hpp"
 
 namespace vorn::testing {
+namespace {
+
+// What is left of a budget that ends at `deadline`; none once it has passed.
+std::chrono::milliseconds remainingUntil(std::chrono::steady_clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return std::max(left, std::chrono::milliseconds(0));
+}
+
+}  // namespace
 
 ScreenFrames::ScreenFrames() {
     const FrameSet set = FrameSet::loadEmbedded();
@@ -47,18 +56,14 @@ void ScreenFrames::chooseBand() {
     throw std::runtime_error("no band of rows tells all twenty frames apart");
 }
 
-std::optional<int> ScreenFrames::identifyBand(const QImage& rows) const {
-    const QImage candidate = rows.convertToFormat(QImage::Format_RGB32);
-    for (int index = 0; index < 20; ++index) {
-        if (candidate == bands_[static_cast<std::size_t>(index)]) return index;
-    }
-    return std::nullopt;
-}
+std::optional<int> ScreenFrames::identifyBand(const QImage& rows) const { return match(bands_, rows); }
 
-std::optional<int> ScreenFrames::identify(const QImage& visible) const {
-    const QImage candidate = visible.convertToFormat(QImage::Format_RGB32);
+std::optional<int> ScreenFrames::identify(const QImage& visible) const { return match(frames_, visible); }
+
+std::optional<int> ScreenFrames::match(const std::array<QImage, 20>& references, const QImage& seen) {
+    const QImage candidate = seen.convertToFormat(QImage::Format_RGB32);
     for (int index = 0; index < 20; ++index) {
-        if (candidate == frames_[static_cast<std::size_t>(index)]) return index;
+        if (candidate == references[static_cast<std::size_t>(index)]) return index;
     }
     return std::nullopt;
 }
@@ -73,15 +78,13 @@ const ScreenFrames& RunningVorn::frames() {
 // its window shows a frame: every later wait is for something the program
 // does after that, and none has to allow for the start as well.
 RunningVorn::RunningVorn() : process_((frames(), VORN_EXECUTABLE)) {
-    const auto started = std::chrono::steady_clock::now();
+    const auto deadline = std::chrono::steady_clock::now() + kStartBudget;
     const auto found = display_.findWindow(QString::fromLatin1(kCaption), kStartBudget);
     if (!found) {
         throw std::runtime_error("the VORN window did not appear within the start budget");
     }
     window_ = *found;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(kStartBudget -
-                                                                            (std::chrono::steady_clock::now() - started));
-    if (!waitForChangeFrom(-1, std::max(left, std::chrono::milliseconds(0)))) {
+    if (!waitForChangeFrom(-1, remainingUntil(deadline))) {
         throw std::runtime_error("the VORN window showed no frame within the start budget");
     }
 }
@@ -105,8 +108,7 @@ std::optional<int> RunningVorn::waitForNextFrame(std::chrono::milliseconds budge
         std::this_thread::sleep_for(5ms);
     }
     if (!before) return std::nullopt;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    return waitForChangeFrom(*before, std::max(left, std::chrono::milliseconds(0)));
+    return waitForChangeFrom(*before, remainingUntil(deadline));
 }
 
 bool RunningVorn::waitForFrame(int index, std::chrono::milliseconds budget) {

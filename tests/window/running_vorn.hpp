@@ -37,6 +37,7 @@ public:
 
 private:
     void chooseBand();
+    static std::optional<int> match(const std::array<QImage, 20>& references, const QImage& seen);
 
     std::array<QImage, 20> frames_;
     std::array<QImage, 20> bands_;
