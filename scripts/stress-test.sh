@@ -11,6 +11,8 @@ count=${1:-10}
 [[ "$count" =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [COUNT]" >&2; exit 2; }
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/ctest-results.sh
+source scripts/ctest-results.sh
 presets=(default asan)
 
 for preset in "${presets[@]}"; do
@@ -36,7 +38,7 @@ for run in $(seq 1 "$count"); do
       result=passed
     else
       failed=$((failed + 1))
-      result="FAILED: $(sed -n '/The following tests FAILED:/,$p' "$log" | sed -nE 's/^[[:space:]]+[0-9]+ - ([^ ]+) .*/\1/p' | paste -sd' ' -) (log $log)"
+      result="FAILED: $(ctest_failed_names "$log") (log $log)"
     fi
     printf 'run %2d/%d  %-8s %s\n' "$run" "$count" "$preset" "$result"
   done

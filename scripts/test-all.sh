@@ -15,6 +15,8 @@ set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/ctest-results.sh
+source scripts/ctest-results.sh
 
 all_stages=(main sanitizers fuzz)
 stages=("$@")
@@ -58,7 +60,7 @@ count_results() {
     failed=$(sed -E 's/.* ([0-9]+) tests? failed out of.*/\1/' <<<"$line")
     total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
     passed=$((total - failed))
-    names=$(sed -n '/The following tests FAILED:/,$p' "$log" | sed -nE 's/^[[:space:]]+[0-9]+ - ([^ ]+) .*/\1/p' | paste -sd' ' -)
+    names=$(ctest_failed_names "$log")
   elif line=$(grep -E '^([A-Za-z-]+: )?[0-9]+ passed, [0-9]+ failed' "$log" | tail -1) && [ -n "$line" ]; then
     passed=$(sed -E 's/^([A-Za-z-]+: )?([0-9]+) passed.*/\2/' <<<"$line")
     failed=$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")
