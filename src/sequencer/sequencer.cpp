@@ -22,17 +22,14 @@ void Sequencer::activate() {
     state_.k = kStartDelayCounts;
 }
 
-void Sequencer::runPass() {
+void Sequencer::showNextFrame() {
     advanceFrameIndex(state_);
     host_.showFrame(state_.l);
-    paceFrame();
 }
 
-void Sequencer::run() {
-    activate();
-    for (;;) {
-        runPass();
-    }
+void Sequencer::runPass() {
+    showNextFrame();
+    paceFrame();
 }
 
 std::int64_t Sequencer::paceFrame() {

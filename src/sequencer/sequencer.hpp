@@ -32,13 +32,12 @@ public:
     // each further load, then starts the forward run at the start pace.
     void activate();
 
-    // One pass: apply the pending command, move the frame index, show that
-    // frame, then pace.
-    void runPass();
+    // The start of a pass: apply the pending command, move the frame index
+    // and show that frame.
+    void showNextFrame();
 
-    // activate(), then passes until the program is ended from inside event
-    // service.
-    [[noreturn]] void run();
+    // One whole pass: showNextFrame(), then paceFrame().
+    void runPass();
 
     // Waits the delay the state's `k` sets, then serves pending events once.
     // Returns the number of counts waited.

@@ -10,15 +10,15 @@ namespace vorn {
 // ordered run, otherwise step one frame back or forward and halt) are turned
 // into 1 or 0 by the pass that applies them.
 struct SequencerState {
+    double k = 0;   // pacing delay in counts: an integer or a single-precision product
     int l = 0;      // frame index, always 0..19
-    int n = 0;      // command (see above)
     int m = 0;      // 1 while a backward run is in force
     int mm = 0;     // 1 while a forward run the operator ordered is in force
-    double k = 0;   // pacing delay in counts: an integer or a single-precision product
-    int nm = 0;     // pointer mode: 0 sets the speed, 1 steps the frames
-    int n1 = 0;     // n, mm and m as they were when step mode was entered
+    int n = 0;      // command (see above)
+    int m1 = 0;     // m, mm and n as they were when step mode was entered
     int mm1 = 0;
-    int m1 = 0;
+    int n1 = 0;
+    int nm = 0;     // pointer mode: 0 sets the speed, 1 steps the frames
     float yyy = 0;  // pointer y at the last move in step mode
 };
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/picture_area.hpp"
+#include "app/qt/picture_area.hpp"
 
 namespace vorn {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "app/runtime_directory.hpp"
+#include "app/qt/runtime_directory.hpp"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/runtime_directory.hpp"
+#include "app/qt/runtime_directory.hpp"
 
 namespace vorn {
 namespace {

@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "app/frame_holder.hpp"
-#include "app/picture_area.hpp"
-#include "app/vorn_window.hpp"
+#include "app/qt/frame_holder.hpp"
+#include "app/qt/picture_area.hpp"
+#include "app/qt/vorn_window.hpp"
 #include "frames/frame_set.hpp"
 #include "frames/palette.hpp"
 
@@ -22,7 +22,7 @@ const FrameSet& frameSet() {
 
 class VornWindowTest : public ::testing::Test {
 protected:
-    VORN window{frameSet()};
+    VornWindow window{frameSet()};
     PictureArea& picture = *window.picture1();
 };
 
@@ -110,12 +110,16 @@ TEST_F(VornWindowTest, PictureAreaHasTheFocusWhenShown) {
     EXPECT_EQ(QApplication::focusWidget(), &picture);
 }
 
-TEST_F(VornWindowTest, StateStartsAtZero) {
-    EXPECT_EQ(window.l, 0);
-    EXPECT_EQ(window.n, 0);
-    EXPECT_EQ(window.k, 0.0);
-    EXPECT_EQ(window.nm, 0);
-    EXPECT_EQ(window.yyy, 0.0f);
+TEST_F(VornWindowTest, HandsOutEachHolderAsItsPictureAndNothingOutsideTheRange) {
+    EXPECT_EQ(window.holderPicture(1), window.holder(1));
+    EXPECT_EQ(window.holderPicture(20), window.holder(20));
+    EXPECT_EQ(window.holderPicture(0), nullptr);
+    EXPECT_EQ(window.holderPicture(21), nullptr);
+}
+
+TEST_F(VornWindowTest, ShowsThePictureOfTheHolderItIsGiven) {
+    window.showPicture(*window.holder(9));
+    EXPECT_EQ(picture.picture(), &window.holder(9)->picture());
 }
 
 }  // namespace

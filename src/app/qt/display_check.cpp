@@ -1,4 +1,4 @@
-#include "app/display_check.hpp"
+#include "app/qt/display_check.hpp"
 
 #include <X11/Xlib.h>
 

@@ -1,4 +1,4 @@
-#include "app/qt_input_codes.hpp"
+#include "app/qt/qt_input_codes.hpp"
 
 #include "input/key_commands.hpp"
 

@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "app/display_check.hpp"
-#include "app/display_loss.hpp"
-#include "app/runtime_directory.hpp"
-#include "app/vorn_window.hpp"
+#include "app/qt/display_check.hpp"
+#include "app/qt/display_loss.hpp"
+#include "app/qt/runtime_directory.hpp"
+#include "app/qt/vorn_window.hpp"
+#include "app/vorn_form.hpp"
 #include "frames/frame_set.hpp"
+#include "sequencer/pace_clock.hpp"
 
 int main(int argc, char* argv[]) {
     if (const auto reason = vorn::missingDisplayReason()) {
@@ -35,16 +37,19 @@ int main(int argc, char* argv[]) {
     try {
         // The frame pictures are decoded once, before the window is shown;
         // the holders keep them in the screen's format and the decoded set
-        // is let go. The window lives until the process ends and is never
-        // destroyed: the program ends with _Exit from inside event service,
-        // and no destructor may run against a display that is gone.
-        auto* window = new vorn::VORN(vorn::FrameSet::loadEmbedded());
+        // is let go. The window and the form live until the process ends and
+        // are never destroyed: the program ends with _Exit from inside event
+        // service, and no destructor may run against a display that is gone.
+        auto* window = new vorn::VornWindow(vorn::FrameSet::loadEmbedded());
+        auto* clock = new vorn::SteadyPaceClock();
+        auto* form = new vorn::VORN(*window, *clock);
+        window->deliverInputTo(*form);
         window->centreOnScreen();
         window->show();
         // Keys must reach the picture area without a click, with or without
         // a window manager.
         window->activateWindow();
-        window->RunSequencer();
+        form->RunSequencer();
     } catch (const vorn::FrameSetError& error) {
         std::fprintf(stderr, "vorn: bad frame picture: %s\n", error.what());
         QMessageBox::critical(nullptr, QStringLiteral("VORN"),

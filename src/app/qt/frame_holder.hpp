@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 
+#include "app/form_window.hpp"
 #include "frames/indexed_image.hpp"
 
 namespace vorn {
@@ -10,16 +11,14 @@ namespace vorn {
 // A windowless, never visible holder of one frame picture (Image1..Image20).
 // It converts its frame to the screen's pixel format once, when it is made,
 // so that showing the frame later copies and converts nothing.
-class FrameHolder final : public QObject {
+class FrameHolder final : public QObject, public FramePicture {
     Q_OBJECT
 public:
     FrameHolder(int holderNumber, const IndexedImage& frame, QObject* parent);
 
-    int holderNumber() const { return holderNumber_; }
     const QImage& picture() const { return picture_; }
 
 private:
-    int holderNumber_;
     QImage picture_;
 };
 

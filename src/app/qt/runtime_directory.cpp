@@ -1,4 +1,4 @@
-#include "app/runtime_directory.hpp"
+#include "app/qt/runtime_directory.hpp"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,11 +1,12 @@
-#include "app/picture_area.hpp"
+#include "app/qt/picture_area.hpp"
 
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/qt_input_codes.hpp"
+#include "app/qt/qt_input_codes.hpp"
+#include "app/window_geometry.hpp"
 
 namespace vorn {
 
@@ -13,8 +14,8 @@ PictureArea::PictureArea(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture1"));
     // A Windows client edge: two pixels, sunken.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setLineWidth(kBorderWidth);
-    setGeometry(0, 0, kWidth, kHeight);
+    setLineWidth(kPictureAreaBorder);
+    setGeometry(0, 0, kPictureAreaWidth, kPictureAreaHeight);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // pointer moves arrive without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,4 +1,4 @@
-#include "app/frame_holder.hpp"
+#include "app/qt/frame_holder.hpp"
 
 #include "frames/palette.hpp"
 
@@ -12,13 +12,13 @@ QImage toScreenPicture(const IndexedImage& frame) {
         colours.append(qRgb(c.red, c.green, c.blue));
     }
     indexed.setColorTable(colours);
-    // Premultiplied ARGB is the format the raster paint engine draws fastest;
-    // the conversion also detaches the picture from the frame's bytes.
+    // Opaque 32-bit pixels are what the raster paint engine draws without a
+    // conversion; converting also detaches the picture from the frame's bytes.
     return indexed.convertToFormat(QImage::Format_RGB32);
 }
 
 FrameHolder::FrameHolder(int holderNumber, const IndexedImage& frame, QObject* parent)
-    : QObject(parent), holderNumber_(holderNumber), picture_(toScreenPicture(frame)) {
+    : QObject(parent), picture_(toScreenPicture(frame)) {
     setObjectName(QStringLiteral("Image%1").arg(holderNumber));
 }
 

@@ -16,10 +16,6 @@ namespace vorn {
 class PictureArea final : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 583;
-    static constexpr int kHeight = 768;
-    static constexpr int kBorderWidth = 2;
-
     explicit PictureArea(QWidget* parent);
 
     // Shows `picture` (not copied; it must outlive its showing) and paints it

@@ -1,4 +1,4 @@
-#include "app/display_loss.hpp"
+#include "app/qt/display_loss.hpp"
 
 #include <QString>
 #include <QtGlobal>

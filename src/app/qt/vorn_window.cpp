@@ -1,0 +1,115 @@
+#include "app/qt/vorn_window.hpp"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/qt/frame_holder.hpp"
+#include "app/qt/picture_area.hpp"
+#include "app/vorn_form.hpp"
+#include "app/window_geometry.hpp"
+#include "frames/frame_records.hpp"
+#include "frames/frame_set.hpp"
+
+namespace vorn {
+
+VornWindow::VornWindow(const FrameSet& frameSet) : picture1_(new PictureArea(this)), holders_(kHolderCount) {
+    setObjectName(QStringLiteral("VORN"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setFixedSize(kClientWidth, kClientHeight);
+    QPalette facePalette = palette();
+    facePalette.setColor(QPalette::Window, facePalette.color(QPalette::Button));
+    setPalette(facePalette);
+    setAutoFillBackground(true);
+
+    // The holders stand inside the picture area in the window's element order.
+    for (int holderNumber : kHolderNumbersInRecordOrder) {
+        holders_[static_cast<std::size_t>(holderNumber - 1)] =
+            new FrameHolder(holderNumber, frameSet.holderPicture(holderNumber), picture1_);
+    }
+    picture1_->setFocus();
+}
+
+void VornWindow::deliverInputTo(VORN& form) {
+    picture1_->onKeyPress = [&form](std::int16_t keyAscii) { form.Picture1_KeyPress(keyAscii); };
+    picture1_->onMouseMove = [&form](std::int16_t button, std::int16_t shift, float x, float y) {
+        form.Picture1_MouseMove(button, shift, x, y);
+    };
+    picture1_->onClick = [&form] { form.Picture1_Click(); };
+    picture1_->onDblClick = [&form] { form.Picture1_DblClick(); };
+}
+
+const FrameHolder* VornWindow::holder(int holderNumber) const {
+    return holders_.at(static_cast<std::size_t>(holderNumber - 1));
+}
+
+void VornWindow::centreOnScreen() {
+    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (where == nullptr) {
+        return;
+    }
+    // move() places the frame's corner, so the frame belongs in the size that
+    // is centred; its margins are known once a window manager has framed the
+    // window, and are none without one.
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QSize whole = size().grownBy(frame);
+    const QRect available = where->availableGeometry();
+    move(available.x() + (available.width() - whole.width()) / 2,
+         available.y() + (available.height() - whole.height()) / 2);
+}
+
+const FramePicture* VornWindow::holderPicture(int holderNumber) const {
+    if (holderNumber < 1 || holderNumber > static_cast<int>(kHolderCount)) {
+        return nullptr;
+    }
+    const FrameHolder* source = holder(holderNumber);
+    return source->picture().isNull() ? nullptr : source;
+}
+
+void VornWindow::showPicture(const FramePicture& picture) {
+    // Only this window's holders reach the form's frame table.
+    picture1_->showPicture(&static_cast<const FrameHolder&>(picture).picture());
+}
+
+void VornWindow::serveEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void VornWindow::clearWindow() {
+    // The window never draws on its own surface (the picture area covers it),
+    // so there is nothing to erase and nothing visible changes.
+}
+
+void VornWindow::quit() {
+    // Ends the program from inside event service: the loop is abandoned where
+    // it stands and no further frame is shown. Nothing is saved, so nothing
+    // needs tearing down.
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+void VornWindow::showPointerMode(PointerMode mode) {
+    // The pointer's shape tells the operator what moving it will do.
+    picture1_->setCursor(mode == PointerMode::kSetsSpeed ? Qt::ArrowCursor : Qt::SizeVerCursor);
+}
+
+void VornWindow::failFrame(const std::string& what) {
+    const QString message = QStringLiteral("VORN cannot show its frames: %1.").arg(QString::fromStdString(what));
+    std::fprintf(stderr, "vorn: %s\n", qPrintable(message));
+    QMessageBox::critical(this, QStringLiteral("VORN"), message);
+    std::fflush(nullptr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+void VornWindow::closeEvent(QCloseEvent* event) {
+    // The window manager's close request quits like Escape.
+    event->accept();
+    clearWindow();
+    quit();
+}
+
+}  // namespace vorn

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "app/form_window.hpp"
+
+namespace vorn {
+
+class FrameHolder;
+class FrameSet;
+class PictureArea;
+class VORN;
+
+// The form's window on Qt: the top-level widget with the picture area and the
+// twenty frame holders. It delivers the picture area's input to the form's
+// handlers, which only ever run inside serveEvents().
+class VornWindow final : public QWidget, public FormWindow {
+    Q_OBJECT
+public:
+    // Makes the window with its holders, each carrying its frame picture.
+    explicit VornWindow(const FrameSet& frameSet);
+
+    // Hands the picture area's input to `form` from now on.
+    void deliverInputTo(VORN& form);
+
+    PictureArea* picture1() const { return picture1_; }
+    const FrameHolder* holder(int holderNumber) const;
+
+    // Centres the window, frame included, on its screen's available area.
+    void centreOnScreen();
+
+    const FramePicture* holderPicture(int holderNumber) const override;
+    void showPicture(const FramePicture& picture) override;
+    void serveEvents() override;
+    void clearWindow() override;
+    [[noreturn]] void quit() override;
+    void showPointerMode(PointerMode mode) override;
+    [[noreturn]] void failFrame(const std::string& what) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    PictureArea* picture1_;
+    std::vector<FrameHolder*> holders_;  // index: holder number - 1
+};
+
+}  // namespace vorn
