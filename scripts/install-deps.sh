@@ -17,6 +17,8 @@ packages=(
   clang libclang-rt-14-dev
   # desktop integration and packaging
   binutils-mingw-w64-x86-64 icoutils desktop-file-utils dpkg-dev file
+  # the Windows build, and Wine with a window manager to test it
+  g++-mingw-w64-x86-64-posix wine wine64 openbox zip imagemagick
 )
 
 missing=()
