@@ -46,10 +46,10 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/vorn.desktop.in ${VORN_DESKTOP_EN
 # vorn_attach_desktop_identity(<target>): gives the program target
 #  - the compile definition VORN_APPLICATION_VERSION="1.00" (for
 #    QCoreApplication::setApplicationVersion),
-#  - a Qt resource with the window icon at :/icons/vorn-16.png and
-#    :/icons/vorn-32.png,
-#  - on Windows, the resource script with the version record and vorn.ico.
-# The caller must have found Qt 6 (Core) in its own directory.
+#  - on Windows, the resource script with the version record and vorn.ico,
+#  - elsewhere, a Qt resource with the window icon at :/icons/vorn-16.png and
+#    :/icons/vorn-32.png; there the caller must have found Qt 6 (Core) in its
+#    own directory.
 function(vorn_attach_desktop_identity target)
   vorn_set_desktop_identity_variables()
   if(NOT TARGET vorn_icon_files)
@@ -58,15 +58,15 @@ function(vorn_attach_desktop_identity target)
   target_compile_definitions(${target} PRIVATE VORN_APPLICATION_VERSION="${VORN_APPLICATION_VERSION}")
   add_dependencies(${target} vorn_icon_files)
 
-  set_source_files_properties(${VORN_ICON_PNG_16} ${VORN_ICON_PNG_32} PROPERTIES GENERATED TRUE)
-  qt_add_resources(${target} "${target}_icons"
-    PREFIX "/icons"
-    BASE "${VORN_ICON_DIR}"
-    FILES "${VORN_ICON_PNG_16}" "${VORN_ICON_PNG_32}")
-
   if(WIN32)
     target_sources(${target} PRIVATE ${VORN_RESOURCE_SCRIPT})
     # The script names vorn.ico; recompile it whenever the icon is redrawn.
     set_source_files_properties(${VORN_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS ${VORN_ICON_FILE})
+  else()
+    set_source_files_properties(${VORN_ICON_PNG_16} ${VORN_ICON_PNG_32} PROPERTIES GENERATED TRUE)
+    qt_add_resources(${target} "${target}_icons"
+      PREFIX "/icons"
+      BASE "${VORN_ICON_DIR}"
+      FILES "${VORN_ICON_PNG_16}" "${VORN_ICON_PNG_32}")
   endif()
 endfunction()

@@ -1,7 +1,8 @@
 // Draws the program's icon and writes it for both desktops: vorn.ico (the
 // three images Windows uses: 32 x 32 monochrome, 32 x 32 and 16 x 16 in 16
-// colours) and vorn-16.png / vorn-32.png (the 16-colour images, for the
-// Linux icon theme and the window's own icon).
+// colours) and, where built with VORN_ICON_WRITES_PNG, vorn-16.png and
+// vorn-32.png (the 16-colour images, for the Linux icon theme and the Qt
+// window's own icon).
 //
 // Usage: vorn-icon <output directory>
 
@@ -15,7 +16,9 @@
 
 #include "vorn-icon/ico_encoder.hpp"
 #include "vorn-icon/icon_image.hpp"
+#if VORN_ICON_WRITES_PNG
 #include "vorn-icon/png_writer.hpp"
+#endif
 #include "vorn-icon/window_icon.hpp"
 
 namespace {
@@ -42,8 +45,10 @@ void writeIcons(const std::filesystem::path& directory) {
         renderIcon(small, IconDepth::kSixteenColours),
     };
     writeFile(directory / "vorn.ico", encodeIco(icoImages));
+#if VORN_ICON_WRITES_PNG
     writePng(directory / "vorn-32.png", icoImages[1]);
     writePng(directory / "vorn-16.png", icoImages[2]);
+#endif
 }
 
 }  // namespace
