@@ -22,7 +22,12 @@ PaceClock::Duration SteadyPaceClock::now() {
 }
 
 void SteadyPaceClock::sleepUntil(Duration deadline) {
-    std::this_thread::sleep_until(std::chrono::steady_clock::time_point(deadline));
+    // Loops because some runtimes (MinGW-w64's winpthreads) round the sleep
+    // to whole milliseconds and may wake up to one early.
+    const std::chrono::steady_clock::time_point until(deadline);
+    while (std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_until(until);
+    }
 }
 
 }  // namespace vorn
