@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include "app/form_window.hpp"
+#include "frames/indexed_image.hpp"
+
+namespace vorn::win32 {
+
+// One frame as a 32-bit device-independent bitmap (a DIB section) in the
+// frame palette's colours, made once at start-up, so that showing it is one
+// BitBlt with no conversion.
+class DibPicture final : public FramePicture {
+public:
+    // Throws Win32Error if the bitmap cannot be made.
+    explicit DibPicture(const IndexedImage& frame);
+    ~DibPicture() override;
+    DibPicture(const DibPicture&) = delete;
+    DibPicture& operator=(const DibPicture&) = delete;
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    HBITMAP bitmap() const { return bitmap_; }
+
+private:
+    int width_;
+    int height_;
+    HBITMAP bitmap_ = nullptr;
+};
+
+// Copies `picture` to `dc` with its top-left corner at the origin. False,
+// with the reason in GetLastError, when the copy failed.
+bool drawPicture(HDC dc, const DibPicture& picture);
+
+}  // namespace vorn::win32

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/form_window.hpp"
+#include "app/win32/dib_picture.hpp"
+#include "app/win32/picture_area.hpp"
+
+namespace vorn {
+class FrameSet;
+class VORN;
+}  // namespace vorn
+
+namespace vorn::win32 {
+
+// The program's one window on Windows: a fixed-size frame with the caption,
+// Picture1 filling its client area, and the twenty frame pictures the holders
+// carry. It is never destroyed: the program ends from inside event service.
+class Win32Window final : public FormWindow {
+public:
+    // Makes the (hidden) window and a bitmap of each of the set's pictures.
+    // Throws Win32Error.
+    Win32Window(HINSTANCE instance, const FrameSet& frameSet);
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    void deliverInputTo(VORN& form) { picture1_->deliverInputTo(form); }
+    // Shows the window centred on the work area, with the keyboard focus on
+    // Picture1.
+    void show(int showCommand);
+
+    const FramePicture* holderPicture(int holderNumber) const override;
+    void showPicture(const FramePicture& picture) override;
+    void serveEvents() override;
+    void clearWindow() override;
+    [[noreturn]] void quit() override;
+    void showPointerMode(PointerMode mode) override;
+    [[noreturn]] void failFrame(const std::string& what) override;
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND window_ = nullptr;
+    std::unique_ptr<PictureArea> picture1_;
+    std::vector<std::unique_ptr<DibPicture>> holders_;  // index: holder number - 1
+};
+
+}  // namespace vorn::win32
