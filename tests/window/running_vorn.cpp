@@ -6,6 +6,7 @@
 
 #include "frames/frame_set.hpp"
 #include "frames/palette.hpp"
+#include "program_command.hpp"
 
 namespace vorn::testing {
 namespace {
@@ -77,7 +78,7 @@ const ScreenFrames& RunningVorn::frames() {
 // first look at the screen is not late. The program counts as started once
 // its window shows a frame: every later wait is for something the program
 // does after that, and none has to allow for the start as well.
-RunningVorn::RunningVorn() : process_((frames(), VORN_EXECUTABLE)) {
+RunningVorn::RunningVorn() : process_((frames(), programCommand())) {
     const auto deadline = std::chrono::steady_clock::now() + kStartBudget;
     const auto found = display_.findWindow(QString::fromLatin1(kCaption), kStartBudget);
     if (!found) {

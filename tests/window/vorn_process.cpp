@@ -10,13 +10,22 @@
 
 namespace vorn::testing {
 
-VornProcess::VornProcess(const std::string& executable) {
+VornProcess::VornProcess(const std::vector<std::string>& command) {
+    if (command.empty()) {
+        throw std::invalid_argument("no command to start the program with");
+    }
+    // Made before the fork: the child may only call what is safe there.
+    std::vector<char*> arguments;
+    for (const std::string& argument : command) {
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    }
+    arguments.push_back(nullptr);
     pid_ = fork();
     if (pid_ < 0) {
         throw std::runtime_error("fork failed");
     }
     if (pid_ == 0) {
-        execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
+        execv(arguments[0], arguments.data());
         _exit(127);
     }
 }

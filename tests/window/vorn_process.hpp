@@ -5,14 +5,16 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vorn::testing {
 
-// The real vorn program, started on the current DISPLAY; killed at the end
-// of the test if still running.
+// The real vorn program, started on the current DISPLAY by `command` (the
+// program and its arguments; for the Windows build, Wine's launcher first);
+// killed at the end of the test if still running.
 class VornProcess {
 public:
-    explicit VornProcess(const std::string& executable);
+    explicit VornProcess(const std::vector<std::string>& command);
     ~VornProcess();
     VornProcess(const VornProcess&) = delete;
     VornProcess& operator=(const VornProcess&) = delete;

@@ -10,15 +10,34 @@
 #include <X11/extensions/Xfixes.h>
 #include <X11/extensions/XTest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 
 namespace vorn::testing {
 
+namespace {
+
+// Windows come and go while the tests look (a window manager's frames, the
+// window of the program that just ended), so a window that vanished between
+// listing it and asking about it is no fault. Any other error still ends the
+// test run, as Xlib's own handler would.
+int ignoreVanishedWindows(_XDisplay* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
+    char text[256] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "X error: %s (request %d)\n", text, error->request_code);
+    std::abort();
+}
+
+}  // namespace
+
 XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
     if (display_ == nullptr) {
         throw std::runtime_error("cannot open the X display named by DISPLAY");
     }
+    XSetErrorHandler(ignoreVanishedWindows);
     int event = 0, error = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(display_, &event, &error, &major, &minor)) {
         throw std::runtime_error("the X server has no XTEST extension");
@@ -41,24 +60,50 @@ QString XDisplay::windowName(Window window) {
 std::optional<Window> XDisplay::findWindow(const QString& caption, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        Window root = 0, parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count) != 0) {
-            std::optional<Window> found;
-            for (unsigned i = 0; i < count && !found; ++i) {
-                XWindowAttributes attributes{};
-                XGetWindowAttributes(display_, children[i], &attributes);
-                if (attributes.map_state == IsViewable && windowName(children[i]) == caption) {
-                    found = children[i];
-                }
-            }
-            if (children != nullptr) XFree(children);
-            if (found) return found;
-        }
+        if (const auto found = findViewable(DefaultRootWindow(display_), caption, 2)) return found;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     } while (std::chrono::steady_clock::now() < deadline);
     return std::nullopt;
+}
+
+// A window manager puts each top-level window into a frame of its own, so
+// the program's window is a child of the root, or a grandchild.
+std::optional<Window> XDisplay::findViewable(Window parent, const QString& caption, int depth) {
+    Window root = 0, parentOfParent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display_, parent, &root, &parentOfParent, &children, &count) == 0) return std::nullopt;
+    std::optional<Window> found;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display_, children[i], &attributes);
+        if (attributes.map_state != IsViewable) continue;
+        if (windowName(children[i]) == caption) {
+            found = children[i];
+        } else if (depth > 1) {
+            found = findViewable(children[i], caption, depth - 1);
+        }
+    }
+    if (children != nullptr) XFree(children);
+    return found;
+}
+
+QMargins XDisplay::frameExtents(Window window) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    QMargins extents;
+    const Atom property = XInternAtom(display_, "_NET_FRAME_EXTENTS", False);
+    if (XGetWindowProperty(display_, window, property, 0, 4, False, XA_CARDINAL, &type, &format, &count, &remaining,
+                           &data) == Success &&
+        data != nullptr && format == 32 && count == 4) {
+        const auto* values = reinterpret_cast<const long*>(data);
+        extents = QMargins(static_cast<int>(values[0]), static_cast<int>(values[2]), static_cast<int>(values[1]),
+                           static_cast<int>(values[3]));
+    }
+    if (data != nullptr) XFree(data);
+    return extents;
 }
 
 QRect XDisplay::clientArea(Window window) {

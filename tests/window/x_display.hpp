@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <chrono>
@@ -24,10 +25,14 @@ public:
     XDisplay& operator=(const XDisplay&) = delete;
 
     // The top-level window whose name is `caption`, waiting up to `timeout`.
+    // The viewable top-level window with this caption, framed or not.
     std::optional<Window> findWindow(const QString& caption, std::chrono::milliseconds timeout);
     QString windowName(Window window);
     // The window's client area in root coordinates.
     QRect clientArea(Window window);
+    // The frame a window manager put round `window` (left, top, right,
+    // bottom); none without a window manager.
+    QMargins frameExtents(Window window);
     QRect screenArea();
     QImage grab(const QRect& rootArea);
     // The window that has the keyboard focus.
@@ -51,6 +56,8 @@ public:
     int countDamage(Window window, std::chrono::milliseconds period);
 
 private:
+    std::optional<Window> findViewable(Window parent, const QString& caption, int depth);
+
     _XDisplay* display_;
 };
 

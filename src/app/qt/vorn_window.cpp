@@ -58,6 +58,7 @@ void VornWindow::centreOnScreen() {
     // is centred; its margins are known once a window manager has framed the
     // window, and are none without one.
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    centredInFrame_ = !frame.isNull();
     const QSize whole = size().grownBy(frame);
     const QRect available = where->availableGeometry();
     move(available.x() + (available.width() - whole.width()) / 2,
@@ -103,6 +104,17 @@ void VornWindow::failFrame(const std::string& what) {
     QMessageBox::critical(this, QStringLiteral("VORN"), message);
     std::fflush(nullptr);
     std::_Exit(EXIT_FAILURE);
+}
+
+void VornWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager frames the window after it is shown, and moves it to
+    // make room for the frame; only then is the frame's size known. Centre
+    // once more then, and never again, so the operator can move the window.
+    const bool framed = windowHandle() != nullptr && !windowHandle()->frameMargins().isNull();
+    if (framed && !centredInFrame_) {
+        centreOnScreen();
+    }
 }
 
 void VornWindow::closeEvent(QCloseEvent* event) {

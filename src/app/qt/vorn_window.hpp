@@ -27,7 +27,8 @@ public:
     PictureArea* picture1() const { return picture1_; }
     const FrameHolder* holder(int holderNumber) const;
 
-    // Centres the window, frame included, on its screen's available area.
+    // Centres the window, frame included, on its screen's available area;
+    // again once a window manager has framed it.
     void centreOnScreen();
 
     const FramePicture* holderPicture(int holderNumber) const override;
@@ -40,10 +41,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     PictureArea* picture1_;
     std::vector<FrameHolder*> holders_;  // index: holder number - 1
+    bool centredInFrame_ = false;
 };
 
 }  // namespace vorn

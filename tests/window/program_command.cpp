@@ -1,0 +1,28 @@
+#include "program_command.hpp"
+
+#include <cstring>
+
+namespace vorn::testing {
+namespace {
+
+std::vector<std::string>& command() {
+    static std::vector<std::string> theCommand{VORN_EXECUTABLE};
+    return theCommand;
+}
+
+}  // namespace
+
+const std::vector<std::string>& programCommand() { return command(); }
+
+void takeProgramCommand(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            if (i + 1 < argc) command().assign(argv + i + 1, argv + argc);
+            argc = i;
+            argv[i] = nullptr;
+            return;
+        }
+    }
+}
+
+}  // namespace vorn::testing
