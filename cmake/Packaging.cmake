@@ -2,8 +2,13 @@
 #
 # `cmake --install` puts bin/vorn, the desktop entry and the hicolor icons
 # under the prefix; `make package` (the CPack `package` target) builds
-# vorn_<version>_<arch>.deb in the build directory.
+# vorn_<version>_<arch>.deb in the build directory. A Windows build packs a
+# zip instead (cmake/WindowsPackaging.cmake).
 include(${PROJECT_SOURCE_DIR}/cmake/DesktopIdentity.cmake)
+if(WIN32)
+  include(${PROJECT_SOURCE_DIR}/cmake/WindowsPackaging.cmake)
+  return()
+endif()
 include(GNUInstallDirs)
 
 # The program target exists only when the Qt window is built.
