@@ -9,8 +9,8 @@
 # Stages, in order: main (the whole suite of the default build, real-window
 # tests and a short soak under Xvfb included), sanitizers (the same suite
 # built with AddressSanitizer and UndefinedBehaviorSanitizer), fuzz (a short
-# run of every fuzz target). Each stage's output is also kept in
-# build/test-logs/<stage>.log.
+# run of every fuzz target), windows (the MinGW-w64 cross build's suite under
+# Wine). Each stage's output is also kept in build/test-logs/<stage>.log.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +18,7 @@ cd "$root"
 # shellcheck source=scripts/ctest-results.sh
 source scripts/ctest-results.sh
 
-all_stages=(main sanitizers fuzz)
+all_stages=(main sanitizers fuzz windows)
 stages=("$@")
 [ ${#stages[@]} -gt 0 ] || stages=("${all_stages[@]}")
 jobs=$(nproc)
@@ -30,6 +30,7 @@ stage_title() {
     main) echo "the main suite (default build; real-window tests and a 30 s soak under Xvfb)" ;;
     sanitizers) echo "the sanitizer suite (AddressSanitizer and UndefinedBehaviorSanitizer build)" ;;
     fuzz) echo "the fuzz runs (every libFuzzer target for 30 s)" ;;
+    windows) echo "the Windows suite (MinGW-w64 cross build; the core's tests, the Win32 layer's and vorn.exe's under Wine)" ;;
     *) return 1 ;;
   esac
 }
@@ -39,6 +40,7 @@ stage_title() {
 run_main() { build_and_ctest default; }
 run_sanitizers() { build_and_ctest asan; }
 run_fuzz() { ./scripts/fuzz.sh 30; }
+run_windows() { build_and_ctest windows; }
 
 build_and_ctest() {
   local preset=$1
