@@ -1,6 +1,7 @@
 #include "program_command.hpp"
 
 #include <cstring>
+#include <utility>
 
 namespace vorn::testing {
 namespace {
@@ -13,6 +14,8 @@ std::vector<std::string>& command() {
 }  // namespace
 
 const std::vector<std::string>& programCommand() { return command(); }
+
+void setProgramCommand(std::vector<std::string> newCommand) { command() = std::move(newCommand); }
 
 void takeProgramCommand(int& argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
