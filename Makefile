@@ -42,7 +42,7 @@ test-asan: deps
 # under Xvfb (framed by a window manager, as on a desktop), the Linux build
 # and the Windows build under Wine side by side. A report, not a test: nothing
 # fails on a slow machine.
-WINE_PREFIX := $(CURDIR)/$(BUILD_DIR)/wine-prefix
+WINE_PREFIX := $(CURDIR)/build-windows/wine-prefix
 RUN_UNDER_WINE := $(CURDIR)/scripts/run-under-wine.sh $(WINE_PREFIX)
 bench: build windows
 	@$(BUILD_DIR)/bench/vorn-bench --benchmark_out=$(BUILD_DIR)/bench/core.json --benchmark_out_format=json
