@@ -8,7 +8,7 @@ add_library(vorn_codec STATIC
   bmp_rle8_decoder.cpp
   bmp_rle8_encoder.cpp
   frame_records.cpp)
-target_link_libraries(vorn_codec PUBLIC vorn_image)
+target_link_libraries(vorn_codec PUBLIC vorn_image vorn_cycle)
 
 # The twenty frame pictures, decoded from the records that vorn-frames
 # generates and embeds (target vorn_embedded_frames, tools/vorn-frames).

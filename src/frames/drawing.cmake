@@ -10,4 +10,4 @@ add_library(vorn_drawing STATIC
   vorn_mechanism.cpp
   conventional_mechanism.cpp
 )
-target_link_libraries(vorn_drawing PUBLIC vorn_image)
+target_link_libraries(vorn_drawing PUBLIC vorn_image vorn_cycle)
