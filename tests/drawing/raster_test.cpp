@@ -65,6 +65,10 @@ TEST(Raster, ShapesOffThePictureAreClipped) {
     EXPECT_EQ(inkCount(image), 3 * 2);
     fillDisc(image, {4.0, 3.0}, 100.0, kInk);  // covers everything
     EXPECT_EQ(inkCount(image), 8 * 6);
+
+    IndexedImage cleared(8, 6, kPaper);
+    fillRect(cleared, {-5, 20}, {-3, 30}, kInk);  // larger than the picture on every side
+    EXPECT_EQ(inkCount(cleared), 8 * 6);
 }
 
 TEST(Raster, DegenerateShapesDrawAtMostTheirOwnPoints) {
