@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "frames/raster.hpp"
 #include "frames/shapes.hpp"
@@ -90,6 +91,10 @@ TEST(Raster, CopyDiscRestoresOnlyTheDisc) {
     EXPECT_EQ(inkCount(image), 13);  // centres within distance 2 of (6, 6)
     EXPECT_EQ(image.at(6, 4), kInk);
     EXPECT_EQ(image.at(5, 4), kPaper);
+
+    // A smaller source would be read past its end: refused, whichever side differs.
+    EXPECT_THROW(copyDisc(image, IndexedImage(11, 12, kInk), {6.0, 6.0}, 2.0), std::invalid_argument);
+    EXPECT_THROW(copyDisc(image, IndexedImage(12, 13, kInk), {6.0, 6.0}, 2.0), std::invalid_argument);
 }
 
 TEST(Shapes, RoundedCornerStaysInsideTheSharpOne) {
@@ -108,6 +113,11 @@ TEST(Shapes, LineIntersection) {
     const Point p = lineIntersection({0.0, 0.0}, {2.0, 2.0}, {0.0, 4.0}, {4.0, 0.0});
     EXPECT_DOUBLE_EQ(p.x, 2.0);
     EXPECT_DOUBLE_EQ(p.y, 2.0);
+
+    // No single meeting point: an error, not an infinite or NaN corner.
+    EXPECT_THROW(lineIntersection({0.0, 0.0}, {2.0, 2.0}, {0.0, 4.0}, {3.0, 7.0}), std::invalid_argument);
+    EXPECT_THROW(lineIntersection({0.0, 0.0}, {2.0, 2.0}, {1.0, 1.0}, {3.0, 3.0}), std::invalid_argument);
+    EXPECT_THROW(lineIntersection({1.0, 1.0}, {1.0, 1.0}, {0.0, 4.0}, {4.0, 0.0}), std::invalid_argument);
 }
 
 }  // namespace
