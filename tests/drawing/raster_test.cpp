@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "frames/raster.hpp"
@@ -107,6 +108,28 @@ TEST(Shapes, RoundedCornerStaysInsideTheSharpOne) {
     // The arc passes 5 - 5/sqrt(2) from each edge at its middle.
     EXPECT_TRUE(regionContains(region, {1.6, 1.6}));
     EXPECT_FALSE(regionContains(region, {1.4, 1.4}));
+}
+
+// Arcs are drawn as chords; each chord stays within 0.02 pixel of its
+// circle, so a pixel centre near an edge falls on the same side as it would
+// for the true arc.
+TEST(Shapes, ArcChordsStayWithinAFiftiethOfAPixelOfTheCircle) {
+    const double radius = 100.0;
+    const RoundedVertex square[] = {{{0.0, 0.0}, radius}, {{300.0, 0.0}}, {{300.0, 300.0}}, {{0.0, 300.0}}};
+    const Contour contour = roundedPolygon(square);
+    const Point centre{radius, radius};
+    const auto distance = [&](Point p) { return std::hypot(p.x - centre.x, p.y - centre.y); };
+    int chords = 0;
+    for (std::size_t i = 0; i + 1 < contour.size(); ++i) {
+        const Point a = contour[i];
+        const Point b = contour[i + 1];
+        if (std::abs(distance(a) - radius) > 1e-9 || std::abs(distance(b) - radius) > 1e-9) {
+            continue;  // not a chord of the arc
+        }
+        ++chords;
+        EXPECT_GE(distance(0.5 * (a + b)), radius - 0.02 - 1e-9) << "chord " << i;
+    }
+    EXPECT_GT(chords, 1);
 }
 
 TEST(Shapes, LineIntersection) {
