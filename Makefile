@@ -39,12 +39,18 @@ test-asan: deps
 	@ctest --preset asan -j $(JOBS)
 
 # One report of every figure: the core's benchmarks, then the real window's
-# under Xvfb. A report, not a test: nothing fails on a slow machine.
-bench: build
+# under Xvfb (framed by a window manager, as on a desktop), the Linux build
+# and the Windows build under Wine side by side. A report, not a test: nothing
+# fails on a slow machine.
+WINE_PREFIX := $(CURDIR)/$(BUILD_DIR)/wine-prefix
+RUN_UNDER_WINE := $(CURDIR)/scripts/run-under-wine.sh $(WINE_PREFIX)
+bench: build windows
 	@$(BUILD_DIR)/bench/vorn-bench --benchmark_out=$(BUILD_DIR)/bench/core.json --benchmark_out_format=json
+	@$(RUN_UNDER_WINE) build-windows/bench/windows/vorn-pace-bench.exe $(BUILD_DIR)/bench/windows-pace.json >/dev/null
 	@echo
-	@xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-		$(BUILD_DIR)/bench/window/vorn-window-bench --core-json $(BUILD_DIR)/bench/core.json
+	@xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" tests/window/with_window_manager.sh \
+		$(BUILD_DIR)/bench/window/vorn-window-bench --core-json $(BUILD_DIR)/bench/core.json \
+		--windows-pace-json $(BUILD_DIR)/bench/windows-pace.json -- $(RUN_UNDER_WINE) $(CURDIR)/build-windows/vorn.exe
 
 # Random real input to the real window for SOAK_SECONDS, then the checks.
 SOAK_SECONDS ?= 600

@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <exception>
+#include <string>
 
 #include "app/vorn_form.hpp"
 #include "app/win32/win32_error.hpp"
@@ -23,7 +25,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         form.RunSequencer();
     } catch (const FrameSetError& error) {
         win32::failWith(std::string("Bad frame picture: ") + error.what(), EXIT_FAILURE);
-    } catch (const win32::Win32Error& error) {
+    } catch (const std::exception& error) {
+        // Win32Error (a window or bitmap that cannot be made), or memory.
         win32::failWith(std::string("VORN cannot start: ") + error.what(), EXIT_FAILURE);
     }
 }

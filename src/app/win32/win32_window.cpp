@@ -140,6 +140,14 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
             // Activating the window focuses it; the keys belong to Picture1.
             if (self != nullptr && self->picture1_) SetFocus(self->picture1_->handle());
             return 0;
+        case WM_SYSCOMMAND:
+            // A lone Alt or F10 would put the window into menu mode, where
+            // the next key opens the system menu instead of reaching
+            // Picture1. Alt with a key (Alt+Space, Alt+F4) still works.
+            if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) {
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_CLOSE:
             // The close button quits like Escape.
             if (self != nullptr) {
