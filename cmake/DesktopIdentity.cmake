@@ -8,17 +8,10 @@
 # Sets the VORN_* variables below in the calling scope. A macro, so that
 # vorn_attach_desktop_identity() sees them even when called from a
 # directory that did not include this file itself.
+include(${CMAKE_CURRENT_LIST_DIR}/ApplicationVersion.cmake)
+
 macro(vorn_set_desktop_identity_variables)
-  # The version the program reports: "<major>.<minor as two digits>", so that
-  # project version 1.0.0.0 reads "1.00" as the version record's strings do.
-  if(PROJECT_VERSION_MINOR GREATER 99)
-    message(FATAL_ERROR "Minor version ${PROJECT_VERSION_MINOR} does not fit the two-digit application version")
-  endif()
-  if(PROJECT_VERSION_MINOR LESS 10)
-    set(VORN_APPLICATION_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
-  else()
-    set(VORN_APPLICATION_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
-  endif()
+  vorn_application_version(VORN_APPLICATION_VERSION "${PROJECT_VERSION_MAJOR}" "${PROJECT_VERSION_MINOR}")
 
   # The version record needs four numbers; a missing patch or tweak reads 0.
   foreach(part MAJOR MINOR PATCH TWEAK)

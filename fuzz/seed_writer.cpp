@@ -16,36 +16,17 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "files/file_bytes.hpp"
 #include "frames/frame_records.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot open " + path.string());
-    }
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        throw std::runtime_error("cannot write " + path.string());
-    }
-}
 
 // Sorted so that the seeds, and so the fuzzers' first runs, are the same on
 // every machine.
@@ -64,7 +45,7 @@ std::vector<fs::path> filesWithExtension(const fs::path& directory, const std::s
 std::vector<Bytes> readFrames(const fs::path& framesDir) {
     std::vector<Bytes> frames;
     for (std::size_t holder = 1; holder <= vorn::kHolderCount; ++holder) {
-        frames.push_back(readFile(framesDir / ("Image" + std::to_string(holder) + ".bmp")));
+        frames.push_back(vorn::readFileBytes(framesDir / ("Image" + std::to_string(holder) + ".bmp")));
     }
     return frames;
 }
@@ -81,30 +62,30 @@ void writeDecoderSeeds(const std::vector<Bytes>& frames, const std::vector<fs::p
                        const fs::path& out) {
     fs::create_directories(out);
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        writeFile(out / ("Image" + std::to_string(i + 1) + ".bmp"), frames[i]);
+        vorn::writeFileBytes(out / ("Image" + std::to_string(i + 1) + ".bmp"), frames[i]);
     }
     for (const auto& path : corruptBmps) {
-        writeFile(out / path.filename(), readFile(path));
+        vorn::writeFileBytes(out / path.filename(), vorn::readFileBytes(path));
     }
 }
 
 void writeRecordSeeds(const std::vector<Bytes>& frames, const std::vector<fs::path>& corruptBmps,
                       const std::vector<fs::path>& corruptRecords, const fs::path& out) {
     fs::create_directories(out);
-    writeFile(out / "all_frames.bin", recordsInWindowOrder(frames));
+    vorn::writeFileBytes(out / "all_frames.bin", recordsInWindowOrder(frames));
     // The corrupt BMP in the first record and no bytes in the others: the
     // set stops at the first bad record, and small seeds keep the fuzzer fast.
     for (const auto& path : corruptBmps) {
         Bytes records;
-        vorn::appendFrameRecord(records, readFile(path));
+        vorn::appendFrameRecord(records, vorn::readFileBytes(path));
         for (std::size_t i = 1; i < vorn::kHolderCount; ++i) {
             vorn::appendFrameRecord(records, Bytes());
         }
-        writeFile(out / ("first_bad_" + path.stem().string() + ".bin"), records);
+        vorn::writeFileBytes(out / ("first_bad_" + path.stem().string() + ".bin"), records);
     }
-    writeFile(out / "twenty_empty_records.bin", recordsInWindowOrder(std::vector<Bytes>(vorn::kHolderCount)));
+    vorn::writeFileBytes(out / "twenty_empty_records.bin", recordsInWindowOrder(std::vector<Bytes>(vorn::kHolderCount)));
     for (const auto& path : corruptRecords) {
-        writeFile(out / path.filename(), readFile(path));
+        vorn::writeFileBytes(out / path.filename(), vorn::readFileBytes(path));
     }
 }
 

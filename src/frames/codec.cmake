@@ -8,9 +8,17 @@ add_library(vorn_codec STATIC
   bmp_rle8_decoder.cpp
   bmp_rle8_encoder.cpp
   frame_records.cpp)
-target_link_libraries(vorn_codec PUBLIC vorn_image)
+vorn_public_headers(vorn_codec
+  bmp_rle8_decoder.hpp
+  bmp_rle8_encoder.hpp
+  bmp_rle8_error.hpp
+  bmp_rle8_format.hpp
+  frame_records.hpp)
+vorn_private_headers(vorn_codec bmp_rle8_header.hpp)
+target_link_libraries(vorn_codec PUBLIC vorn_image vorn_cycle PRIVATE vorn_byte_order)
 
 # The twenty frame pictures, decoded from the records that vorn-frames
 # generates and embeds (target vorn_embedded_frames, tools/vorn-frames).
 add_library(vorn_frames STATIC frame_set.cpp)
+vorn_public_headers(vorn_frames frame_set.hpp)
 target_link_libraries(vorn_frames PUBLIC vorn_codec vorn_image PRIVATE vorn_embedded_frames)

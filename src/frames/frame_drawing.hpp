@@ -1,11 +1,9 @@
 #pragma once
 
+#include "cycle/frame_cycle.hpp"
 #include "frames/indexed_image.hpp"
 
 namespace vorn {
-
-inline constexpr int kFrameCount = 20;
-inline constexpr double kDegreesPerFrame = 18.0;
 
 // Draws frame `frameIndex` (0..19): both mechanisms at crank angle
 // 18 * frameIndex degrees, as a 580 x 550 picture in the frame palette.

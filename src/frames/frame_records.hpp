@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cycle/frame_cycle.hpp"
+
 namespace vorn {
 
 // A frame record carries one frame holder's picture: the tag bytes
@@ -16,7 +18,7 @@ inline constexpr std::array<std::uint8_t, 4> kFrameRecordTag = {0x6C, 0x74, 0x00
 inline constexpr std::size_t kFrameRecordHeaderSize = 8;
 
 // The number of frame holders, Image1..Image20, and so of records.
-inline constexpr std::size_t kHolderCount = 20;
+inline constexpr std::size_t kHolderCount = kFrameCount;
 
 // The holders' order in the window, and so the order of their records:
 // Image20 down to Image14, then Image12, Image11, Image13, then Image10 down

@@ -10,7 +10,7 @@ namespace {
 
 std::string holderName(int holderNumber) { return "Image" + std::to_string(holderNumber); }
 
-[[noreturn]] void failSet(const std::string& message) { throw FrameSetError(message, 0, std::nullopt, std::nullopt); }
+[[noreturn]] void failSet(const std::string& message) { throw FrameSetError(message, 0); }
 
 void checkHolderNumbers(std::span<const int> holderNumbers) {
     if (holderNumbers.size() != kHolderCount) {
@@ -38,7 +38,7 @@ std::vector<std::span<const std::uint8_t>> splitRecords(std::span<const std::uin
         const bool isHolders = error.recordIndex() < holderNumbers.size();
         const int holder = isHolders ? holderNumbers[error.recordIndex()] : 0;
         const std::string prefix = isHolders ? holderName(holder) + ": " : std::string();
-        throw FrameSetError(prefix + error.what(), holder, std::nullopt, error.code());
+        throw FrameSetError(prefix + error.what(), holder);
     }
 }
 
@@ -59,7 +59,7 @@ FrameSet FrameSet::loadFromRecords(std::span<const std::uint8_t> records, std::s
         try {
             set.pictures_[static_cast<std::size_t>(holder - 1)] = decodeBmpRle8(files[i]);
         } catch (const BmpRle8Error& error) {
-            throw FrameSetError(holderName(holder) + ": " + error.what(), holder, error.code(), std::nullopt);
+            throw FrameSetError(holderName(holder) + ": " + error.what(), holder);
         }
     }
     return set;

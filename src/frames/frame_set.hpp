@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -17,21 +16,14 @@ namespace vorn {
 // cause, e.g. "Image7: run past the end of row 12".
 class FrameSetError : public std::runtime_error {
 public:
-    FrameSetError(const std::string& message, int holderNumber, std::optional<BmpRle8ErrorCode> bmpError,
-                  std::optional<FrameRecordErrorCode> recordError)
-        : std::runtime_error(message), holderNumber_(holderNumber), bmpError_(bmpError), recordError_(recordError) {}
+    FrameSetError(const std::string& message, int holderNumber)
+        : std::runtime_error(message), holderNumber_(holderNumber) {}
 
     // The holder whose record is bad, or 0 when the fault is not one holder's.
     int holderNumber() const { return holderNumber_; }
-    // Set when the holder's BMP was rejected.
-    std::optional<BmpRle8ErrorCode> bmpError() const { return bmpError_; }
-    // Set when the record framing around a BMP was rejected.
-    std::optional<FrameRecordErrorCode> recordError() const { return recordError_; }
 
 private:
     int holderNumber_;
-    std::optional<BmpRle8ErrorCode> bmpError_;
-    std::optional<FrameRecordErrorCode> recordError_;
 };
 
 // The twenty decoded frame pictures, one per frame holder Image1..Image20.

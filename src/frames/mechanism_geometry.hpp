@@ -16,7 +16,6 @@ namespace vorn::geometry {
 // --- Shared crank train --------------------------------------------------
 
 inline constexpr double kCrankRadius = 65.0;
-inline constexpr double kStroke = 2.0 * kCrankRadius;
 
 inline constexpr double kCrankPinRadius = 33.5;      // grey pin
 inline constexpr double kCrankPinRimRadius = 36.5;   // red rim around it

@@ -28,9 +28,4 @@ inline constexpr std::uint8_t kDarkBlue = 43;    // one column of the left verti
 inline constexpr std::uint8_t kPaleGreen = 218;  // second row of the right horizontal centre line
 }  // namespace colour
 
-inline constexpr std::array<std::uint8_t, 8> kFrameColours = {
-    colour::kWhite, colour::kGrey,  colour::kKhaki,    colour::kRed,
-    colour::kGreen, colour::kBlack, colour::kDarkBlue, colour::kPaleGreen,
-};
-
 }  // namespace vorn

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "frames/frame_drawing.hpp"
+#include "cycle/frame_cycle.hpp"
 #include "frames/mechanism_geometry.hpp"
 
 namespace vorn {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <stdexcept>
+#include <string>
 
 namespace vorn {
 namespace {
@@ -83,6 +85,13 @@ void fillDisc(IndexedImage& image, Point centre, double radius, std::uint8_t col
 }
 
 void copyDisc(IndexedImage& image, const IndexedImage& source, Point centre, double radius) {
+    // The spans are clipped to `image` and then read from `source` at the
+    // same offsets, which only a picture of the same size has.
+    if (source.width != image.width || source.height != image.height) {
+        throw std::invalid_argument("copyDisc: the source is " + std::to_string(source.width) + " x " +
+                                    std::to_string(source.height) + ", the picture " + std::to_string(image.width) +
+                                    " x " + std::to_string(image.height));
+    }
     forEachDiscSpan(image, centre, radius, [&](int y, PixelRange columns) {
         if (isEmpty(columns)) {
             return;

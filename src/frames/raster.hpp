@@ -26,8 +26,9 @@ void fillRect(IndexedImage& image, PixelRange columns, PixelRange rows, std::uin
 // Fills the pixels whose centres lie within `radius` of `centre`.
 void fillDisc(IndexedImage& image, Point centre, double radius, std::uint8_t colour);
 
-// Copies the pixels within `radius` of `centre` from `source`, which must be
-// the same size as `image`: used to cut a hole that shows what lay behind.
+// Copies the pixels within `radius` of `centre` from `source`: used to cut a
+// hole that shows what lay behind. Throws std::invalid_argument unless
+// `source` is the same size as `image`.
 void copyDisc(IndexedImage& image, const IndexedImage& source, Point centre, double radius);
 
 // Fills the pixels whose centres lie inside `region` (even-odd rule).

@@ -3,12 +3,17 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 
 namespace vorn {
 namespace {
 
 // Largest distance allowed between an arc and the chords that stand for it.
 constexpr double kArcTolerance = 0.02;
+
+// Sine of the smallest angle between two lines that lineIntersection accepts:
+// below it the meeting point lies far off the picture or is lost to rounding.
+constexpr double kParallelTolerance = 1e-9;
 
 double length(Point p) { return std::hypot(p.x, p.y); }
 Point unit(Point p) { return (1.0 / length(p)) * p; }
@@ -84,6 +89,11 @@ Point lineIntersection(Point a1, Point a2, Point b1, Point b2) {
     const Point a = a2 - a1;
     const Point b = b2 - b1;
     const double denominator = a.x * b.y - a.y * b.x;
+    // Parallel lines, or a "line" through one point twice, have no single
+    // meeting point; the cross product vanishes next to the two lengths.
+    if (!(std::abs(denominator) > kParallelTolerance * std::hypot(a.x, a.y) * std::hypot(b.x, b.y))) {
+        throw std::invalid_argument("lineIntersection: the lines are parallel or not lines");
+    }
     const Point offset = b1 - a1;
     const double t = (offset.x * b.y - offset.y * b.x) / denominator;
     return a1 + t * a;

@@ -23,8 +23,9 @@ struct RoundedVertex {
 // overlap.
 Contour roundedPolygon(std::span<const RoundedVertex> vertices);
 
-// Where the line through a1, a2 meets the line through b1, b2. The lines must
-// not be parallel.
+// Where the line through a1, a2 meets the line through b1, b2. Throws
+// std::invalid_argument when the lines are parallel or a pair of points
+// coincides.
 Point lineIntersection(Point a1, Point a2, Point b1, Point b2);
 
 // The crank web of a crank turning about `axis`, at the crank angle.

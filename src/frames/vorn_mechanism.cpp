@@ -1,6 +1,7 @@
 #include "frames/vorn_mechanism.hpp"
 
 #include <array>
+#include <cmath>
 
 #include "frames/mechanism_geometry.hpp"
 #include "frames/palette.hpp"
@@ -99,9 +100,12 @@ void drawVornPiston(IndexedImage& image, int rowsDown) {
     fillRegion(image, body, colour::kGrey);
     drawSlide(image, body, kLeftSlideColumns, rowsDown);
     drawSlide(image, body, kRightSlideColumns, rowsDown);
-    const int crownTopRow = static_cast<int>(kCrownTop + 0.5) + rowsDown;
+    // The rows and columns whose centres lie on the crown, as the raster counts
+    // them: the first at or past each near edge, the last at or before each far one.
+    const int crownTopRow = static_cast<int>(std::ceil(kCrownTop)) + rowsDown;
     drawRingLines(image, crownTopRow,
-                  {static_cast<int>(kAxis.x - kCrownHalfWidth + 0.5), static_cast<int>(kAxis.x + kCrownHalfWidth - 0.5)});
+                  {static_cast<int>(std::ceil(kAxis.x - kCrownHalfWidth)),
+                   static_cast<int>(std::floor(kAxis.x + kCrownHalfWidth))});
 }
 
 }  // namespace vorn

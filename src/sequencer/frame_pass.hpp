@@ -1,10 +1,12 @@
 #pragma once
 
+#include "cycle/frame_cycle.hpp"
 #include "sequencer/sequencer_state.hpp"
 
 namespace vorn {
 
-inline constexpr int kFrameTableSize = 20;
+// One entry for each frame of the cycle.
+inline constexpr int kFrameTableSize = kFrameCount;
 
 // Applies the pending command and moves the frame index: steps 1 to 6 of a
 // pass. Afterwards `n` is 0 or 1, and `l` is the entry the pass shows.

@@ -11,6 +11,7 @@
 #include "app/qt/vorn_window.hpp"
 #include "frames/frame_set.hpp"
 #include "frames/palette.hpp"
+#include "qt_picture/screen_picture.hpp"
 
 namespace vorn {
 namespace {

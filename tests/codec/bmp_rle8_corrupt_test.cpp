@@ -121,6 +121,37 @@ TEST(CorruptBmp, MessagesNameThePlaceOfTheFault) {
     }
 }
 
+// Each header field whose value the frames fix, changed alone in a sound
+// file, is refused by name: a check left out lets a file in whose pixels
+// another reader would take differently.
+TEST(CorruptBmp, EveryFixedHeaderFieldIsChecked) {
+    namespace field = bmp::field;
+    const struct {
+        const char* name;
+        std::size_t offset;
+        std::size_t width;
+    } fields[] = {
+        {"bfReserved1", field::kReserved1, 2},           {"bfReserved2", field::kReserved2, 2},
+        {"biSize", field::kInfoHeaderSize, 4},           {"biPlanes", field::kPlanes, 2},
+        {"biBitCount", field::kBitsPerPixel, 2},         {"biCompression", field::kCompression, 4},
+        {"biXPelsPerMeter", field::kXPixelsPerMetre, 4}, {"biYPelsPerMeter", field::kYPixelsPerMetre, 4},
+        {"biClrUsed", field::kColoursUsed, 4},           {"biClrImportant", field::kColoursImportant, 4},
+    };
+    const Bytes sound = encodeBmpRle8(test::solidFrame(255));
+    for (const auto& f : fields) {
+        SCOPED_TRACE(f.name);
+        Bytes file = sound;
+        file[f.offset] ^= 0x10;
+        try {
+            decodeBmpRle8(file);
+            ADD_FAILURE() << "accepted";
+        } catch (const BmpRle8Error& error) {
+            EXPECT_EQ(error.code(), Code::kUnsupportedHeaderField) << error.what();
+            EXPECT_EQ(std::string(error.what()).rfind(f.name, 0), 0U) << error.what();
+        }
+    }
+}
+
 // A white picture whose bottom rows, stored first, are random: their codes
 // mix encoded and absolute runs of every parity.
 IndexedImage pictureWithRandomBottomRows() {

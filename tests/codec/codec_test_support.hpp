@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "files/file_bytes.hpp"
 #include "frames/bmp_rle8_format.hpp"
 #include "frames/byte_order.hpp"
 #include "frames/indexed_image.hpp"
@@ -18,13 +17,7 @@ namespace vorn::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline Bytes readFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot open " + path.string());
-    }
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using vorn::readFileBytes;
 
 inline IndexedImage solidFrame(std::uint8_t index) { return IndexedImage(kFrameWidth, kFrameHeight, index); }
 

@@ -4,12 +4,13 @@
 //   <dir>/tests/codec/vorn-make-corrupt-data tests/codec/data/corrupt
 
 #include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <string>
 
 #include "codec_test_support.hpp"
+#include "files/file_bytes.hpp"
 #include "frames/bmp_rle8_encoder.hpp"
 #include "frames/frame_records.hpp"
 
@@ -123,11 +124,7 @@ std::map<std::string, Bytes> corruptRecordStreams() {
 
 void writeAll(const std::string& directory, const std::map<std::string, Bytes>& files) {
     for (const auto& [name, bytes] : files) {
-        std::ofstream out(directory + "/" + name, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out) {
-            throw std::runtime_error("cannot write " + directory + "/" + name);
-        }
+        vorn::writeFileBytes(std::filesystem::path(directory) / name, bytes);
     }
 }
 

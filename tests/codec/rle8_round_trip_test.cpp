@@ -60,12 +60,25 @@ IndexedImage mixedStretchFrame() {
     return image;
 }
 
+// Every row alternates a single pixel and a pair: runs of 1 and 2 only, so
+// the whole row is one stretch that an absolute run holds at a byte a pixel.
+IndexedImage singlesAndPairsFrame() {
+    IndexedImage image = test::solidFrame(0);
+    for (int y = 0; y < kFrameHeight; ++y) {
+        for (int x = 0; x < kFrameWidth; ++x) {
+            image.at(x, y) = x % 3 == 0 ? 1 : 2;
+        }
+    }
+    return image;
+}
+
 std::vector<RoundTripCase> roundTripCases() {
     return {
         {"all white", [] { return test::solidFrame(255); }},
         {"all black", [] { return test::solidFrame(0); }},
         {"long runs across the 255 limit", longRunFrame},
         {"alternating pixels", alternatingFrame},
+        {"singles and pairs", singlesAndPairsFrame},
         {"literal stretches of every odd length", mixedStretchFrame},
         {"random, 2 colours", [] { return test::randomFrame(1, 2); }},
         {"random, 8 colours", [] { return test::randomFrame(2, 8); }},
@@ -89,6 +102,9 @@ TEST(Rle8Encoder, ChoosesTheShortForm) {
     EXPECT_EQ(encodeRle8PixelData(test::solidFrame(255)).size(), rows * 8 + 2);
     // 254 + 254 + 72 literal pixels, each run with its 2-byte escape, then end of line.
     EXPECT_EQ(encodeRle8PixelData(alternatingFrame()).size(), rows * (256 + 256 + 74 + 2) + 2);
+    // Pairs join the single pixels in absolute runs (as encoded runs they
+    // would cost 4 bytes for every 3 pixels): the same size as alternating.
+    EXPECT_EQ(encodeRle8PixelData(singlesAndPairsFrame()).size(), rows * (256 + 256 + 74 + 2) + 2);
     // 300 = 255 + 45, 256 = 255 + 1, then 1 and 23: six 2-byte runs and end of line.
     EXPECT_EQ(encodeRle8PixelData(longRunFrame()).size(), rows * 14 + 2);
 }

@@ -107,12 +107,4 @@ IcoFile readIco(std::span<const std::uint8_t> bytes) {
     return file;
 }
 
-std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot open " + path.string());
-    }
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace vorn::test

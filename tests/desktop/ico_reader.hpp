@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "files/file_bytes.hpp"
 #include "vorn-icon/icon_image.hpp"
 
 namespace vorn::test {
@@ -33,6 +34,6 @@ icon::IconImage readBmpIconImage(std::span<const std::uint8_t> bytes);
 // Reads an icon file: its directory and every image it points to.
 IcoFile readIco(std::span<const std::uint8_t> bytes);
 
-std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path);
+using vorn::readFileBytes;
 
 }  // namespace vorn::test

@@ -4,7 +4,6 @@
 
 #include "vorn-icon/icon_image.hpp"
 #include "vorn-icon/icon_palettes.hpp"
-#include "vorn-icon/rectangle_fill.hpp"
 #include "vorn-icon/window_icon.hpp"
 
 namespace {
@@ -12,32 +11,6 @@ namespace {
 using namespace vorn::icon;
 
 IconRole roleAt(const vorn::IndexedImage& roles, int x, int y) { return static_cast<IconRole>(roles.at(x, y)); }
-
-TEST(RectangleFill, ClipsToTheImageAndIgnoresEmptyRectangles) {
-    struct Case {
-        const char* what;
-        PixelRect rect;
-        int expectedFilled;
-    };
-    const Case cases[] = {
-        {"inside", {1, 1, 2, 3}, 6},
-        {"over the top-left corner", {-2, -2, 4, 4}, 4},
-        {"over the bottom-right corner", {3, 3, 10, 10}, 4},
-        {"wholly outside", {7, 0, 3, 3}, 0},
-        {"zero width", {1, 1, 0, 3}, 0},
-        {"negative height", {1, 1, 2, -3}, 0},
-        {"larger than the image", {-5, -5, 20, 20}, 25},
-    };
-    for (const Case& c : cases) {
-        vorn::IndexedImage image(5, 5, 0);
-        fillRect(image, c.rect, 9);
-        int filled = 0;
-        for (auto pixel : image.pixels) {
-            filled += pixel == 9 ? 1 : 0;
-        }
-        EXPECT_EQ(filled, c.expectedFilled) << c.what;
-    }
-}
 
 TEST(WindowIcon, ShowsFrameCaptionButtonsAndClientAreaAtBothSizes) {
     struct Case {

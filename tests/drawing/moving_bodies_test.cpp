@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "frame_test_support.hpp"
 #include "frames/frame_drawing.hpp"
@@ -81,6 +82,23 @@ TEST(YokePlate, KeyPointsAtTheTopOfTheStroke) {
         ++openingLeft;
     }
     EXPECT_NEAR(openingLeft, 49, 2);
+}
+
+// The rounded outer corners exactly: the plate's extreme columns 5 and 300
+// are grey over rows 295..308 alone and nothing lies beyond them. A corner
+// radius a pixel or two off moves these ends, which the key points above
+// allow for.
+TEST(YokePlate, OuterCornersReachTheirExtremeColumnsOverFourteenRows) {
+    const IndexedImage& image = test::frame(0);
+    for (const int column : {5, 300}) {
+        SCOPED_TRACE("column " + std::to_string(column));
+        EXPECT_EQ(firstRowOf(image, column, colour::kGrey, 250, 350), 295);
+        EXPECT_EQ(firstRowOf(image, column, colour::kGrey, 350, 250), 308);
+    }
+    for (int y = 250; y <= 350; ++y) {
+        ASSERT_NE(image.at(4, y), colour::kGrey) << "row " << y;
+        ASSERT_NE(image.at(301, y), colour::kGrey) << "row " << y;
+    }
 }
 
 TEST(YokePlate, SlidesAreOutlinedOnlyWhereTheyLieOnThePlate) {

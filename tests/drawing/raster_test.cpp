@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <stdexcept>
 
 #include "frames/raster.hpp"
 #include "frames/shapes.hpp"
@@ -65,6 +67,10 @@ TEST(Raster, ShapesOffThePictureAreClipped) {
     EXPECT_EQ(inkCount(image), 3 * 2);
     fillDisc(image, {4.0, 3.0}, 100.0, kInk);  // covers everything
     EXPECT_EQ(inkCount(image), 8 * 6);
+
+    IndexedImage cleared(8, 6, kPaper);
+    fillRect(cleared, {-5, 20}, {-3, 30}, kInk);  // larger than the picture on every side
+    EXPECT_EQ(inkCount(cleared), 8 * 6);
 }
 
 TEST(Raster, DegenerateShapesDrawAtMostTheirOwnPoints) {
@@ -86,6 +92,10 @@ TEST(Raster, CopyDiscRestoresOnlyTheDisc) {
     EXPECT_EQ(inkCount(image), 13);  // centres within distance 2 of (6, 6)
     EXPECT_EQ(image.at(6, 4), kInk);
     EXPECT_EQ(image.at(5, 4), kPaper);
+
+    // A smaller source would be read past its end: refused, whichever side differs.
+    EXPECT_THROW(copyDisc(image, IndexedImage(11, 12, kInk), {6.0, 6.0}, 2.0), std::invalid_argument);
+    EXPECT_THROW(copyDisc(image, IndexedImage(12, 13, kInk), {6.0, 6.0}, 2.0), std::invalid_argument);
 }
 
 TEST(Shapes, RoundedCornerStaysInsideTheSharpOne) {
@@ -100,10 +110,37 @@ TEST(Shapes, RoundedCornerStaysInsideTheSharpOne) {
     EXPECT_FALSE(regionContains(region, {1.4, 1.4}));
 }
 
+// Arcs are drawn as chords; each chord stays within 0.02 pixel of its
+// circle, so a pixel centre near an edge falls on the same side as it would
+// for the true arc.
+TEST(Shapes, ArcChordsStayWithinAFiftiethOfAPixelOfTheCircle) {
+    const double radius = 100.0;
+    const RoundedVertex square[] = {{{0.0, 0.0}, radius}, {{300.0, 0.0}}, {{300.0, 300.0}}, {{0.0, 300.0}}};
+    const Contour contour = roundedPolygon(square);
+    const Point centre{radius, radius};
+    const auto distance = [&](Point p) { return std::hypot(p.x - centre.x, p.y - centre.y); };
+    int chords = 0;
+    for (std::size_t i = 0; i + 1 < contour.size(); ++i) {
+        const Point a = contour[i];
+        const Point b = contour[i + 1];
+        if (std::abs(distance(a) - radius) > 1e-9 || std::abs(distance(b) - radius) > 1e-9) {
+            continue;  // not a chord of the arc
+        }
+        ++chords;
+        EXPECT_GE(distance(0.5 * (a + b)), radius - 0.02 - 1e-9) << "chord " << i;
+    }
+    EXPECT_GT(chords, 1);
+}
+
 TEST(Shapes, LineIntersection) {
     const Point p = lineIntersection({0.0, 0.0}, {2.0, 2.0}, {0.0, 4.0}, {4.0, 0.0});
     EXPECT_DOUBLE_EQ(p.x, 2.0);
     EXPECT_DOUBLE_EQ(p.y, 2.0);
+
+    // No single meeting point: an error, not an infinite or NaN corner.
+    EXPECT_THROW(lineIntersection({0.0, 0.0}, {2.0, 2.0}, {0.0, 4.0}, {3.0, 7.0}), std::invalid_argument);
+    EXPECT_THROW(lineIntersection({0.0, 0.0}, {2.0, 2.0}, {1.0, 1.0}, {3.0, 3.0}), std::invalid_argument);
+    EXPECT_THROW(lineIntersection({1.0, 1.0}, {1.0, 1.0}, {0.0, 4.0}, {4.0, 0.0}), std::invalid_argument);
 }
 
 }  // namespace

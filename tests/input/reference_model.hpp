@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "cycle/frame_cycle.hpp"
+
 // A second, independent statement of what the operator's input and the loop
 // do, written from the rules of the behaviour rather than from the code:
 // the pass is one signed displacement per command, taken modulo 20 with a
@@ -10,7 +12,7 @@
 // The randomised run compares the real handlers and loop against it.
 namespace vorn::reference {
 
-inline constexpr int kFrames = 20;
+inline constexpr int kFrames = vorn::kFrameCount;
 inline constexpr double kStartDelay = 1000000.0;
 inline constexpr double kStepDelay = 10000.0;
 

@@ -137,11 +137,41 @@ TEST(PaceFrame, DelayIsProportionalToTheCount) {
     EXPECT_EQ(durationOfCounts(0), PaceClock::Duration::zero());
 }
 
-TEST(SteadyPaceClock, SleepsAtLeastUntilTheDeadline) {
+// The real clock, timed against the standard library's steady clock: the
+// pacing relies on a sleep never ending early (sub-millisecond waits
+// included, which some runtimes round) and on a passed deadline costing
+// nothing.
+TEST(SteadyPaceClock, NeverReturnsBeforeItsDeadline) {
     SteadyPaceClock clock;
-    const auto deadline = clock.now() + std::chrono::milliseconds(2);
-    clock.sleepUntil(deadline);
-    EXPECT_GE(clock.now(), deadline);
+    for (const auto wait : {std::chrono::microseconds(50), std::chrono::microseconds(700), std::chrono::microseconds(1500),
+                            std::chrono::microseconds(3000)}) {
+        const auto started = std::chrono::steady_clock::now();
+        const auto deadline = clock.now() + wait;
+        clock.sleepUntil(deadline);
+        EXPECT_GE(clock.now(), deadline) << wait.count() << " us";
+        EXPECT_GE(std::chrono::steady_clock::now() - started, wait) << wait.count() << " us";
+    }
+}
+
+TEST(SteadyPaceClock, ReturnsAtOnceForADeadlineAlreadyPassed) {
+    SteadyPaceClock clock;
+    // Generous: the machine may be busy, but a sleep of the 10 s would show.
+    const auto limit = std::chrono::milliseconds(500);
+    for (const auto deadline : {clock.now() - std::chrono::seconds(10), clock.now(), PaceClock::Duration::zero()}) {
+        const auto started = std::chrono::steady_clock::now();
+        clock.sleepUntil(deadline);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, limit);
+    }
+}
+
+TEST(SteadyPaceClock, NeverGoesBackwards) {
+    SteadyPaceClock clock;
+    PaceClock::Duration last = clock.now();
+    for (int i = 0; i < 10000; ++i) {
+        const PaceClock::Duration next = clock.now();
+        ASSERT_GE(next, last);
+        last = next;
+    }
 }
 
 }  // namespace

@@ -5,11 +5,14 @@
 # and the client's connection closed by the server (as xkill does) while the
 # server stays up.
 #
-#   display_loss_test.sh PROGRAM [ARGUMENT ...]
+#   display_loss_test.sh CAPTION_PRINTER PROGRAM [ARGUMENT ...]
+#
+# CAPTION_PRINTER prints the caption the window is found by (vorn-print-caption).
 set -u
-[ $# -ge 1 ] || { echo "usage: $0 PROGRAM [ARGUMENT ...]" >&2; exit 2; }
+[ $# -ge 2 ] || { echo "usage: $0 CAPTION_PRINTER PROGRAM [ARGUMENT ...]" >&2; exit 2; }
+caption=$("$1") || { echo "error: $1 could not print the caption" >&2; exit 2; }
+shift
 program=("$@")
-caption='VORN and Conventional             Use: SpaceBar + - / * mouse , .             ESC to Quit'
 expected='vorn: lost the connection to the display'
 work=$(mktemp -d)
 server=""

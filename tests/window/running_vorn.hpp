@@ -8,14 +8,12 @@
 #include <optional>
 #include <vector>
 
+#include "app/window_geometry.hpp"
 #include "vorn_process.hpp"
 #include "wait_budgets.hpp"
 #include "x_display.hpp"
 
 namespace vorn::testing {
-
-inline constexpr const char* kCaption =
-    "VORN and Conventional             Use: SpaceBar + - / * mouse , .             ESC to Quit";
 
 // The part of each frame the window shows: all but its rightmost column.
 inline constexpr QSize kVisibleFrame{579, 550};

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     vorn::testing::XDisplay display;
-    const auto window = display.findWindow(QString::fromLatin1(vorn::testing::kCaption), std::chrono::seconds(10));
+    const auto window = display.findWindow(QString::fromLatin1(vorn::kCaption), std::chrono::seconds(10));
     if (!window) {
         std::fprintf(stderr, "vorn-screenshot: no VORN window appeared\n");
         return 1;

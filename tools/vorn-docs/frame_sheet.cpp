@@ -8,8 +8,8 @@
 
 #include "docs_outputs.hpp"
 #include "frames/frame_drawing.hpp"
-#include "frames/palette.hpp"
 #include "frames/piston_pose.hpp"
+#include "qt_picture/screen_picture.hpp"
 
 namespace vorn::docs {
 namespace {
@@ -21,20 +21,6 @@ constexpr int kTileWidth = kFrameWidth / kScaleDivisor;
 constexpr int kTileHeight = kFrameHeight / kScaleDivisor;
 constexpr int kLabelHeight = 24;
 constexpr int kGap = 12;
-
-QImage toQImage(const IndexedImage& frame) {
-    QImage image(frame.width, frame.height, QImage::Format_Indexed8);
-    QList<QRgb> colours;
-    for (const Rgb& rgb : framePalette()) {
-        colours.push_back(qRgb(rgb.red, rgb.green, rgb.blue));
-    }
-    image.setColorTable(colours);
-    for (int y = 0; y < frame.height; ++y) {
-        std::copy_n(frame.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width),
-                    frame.width, image.scanLine(y));
-    }
-    return image;
-}
 
 }  // namespace
 
@@ -57,7 +43,7 @@ void writeFrameSheet(const std::filesystem::path& pngPath) {
             QStringLiteral("Frame %1  (Image%2)  crank %3\u00B0").arg(j).arg(j + 1).arg(frameCrankAngleDegrees(j));
         painter.setPen(Qt::black);
         painter.drawText(QRect(left, top, kTileWidth, kLabelHeight), Qt::AlignLeft | Qt::AlignVCenter, label);
-        painter.drawImage(QRect(left, top + kLabelHeight, kTileWidth, kTileHeight), toQImage(drawFrame(j)));
+        painter.drawImage(QRect(left, top + kLabelHeight, kTileWidth, kTileHeight), toScreenPicture(drawFrame(j)));
         painter.setPen(QColor(160, 160, 160));
         painter.drawRect(QRect(left, top + kLabelHeight, kTileWidth, kTileHeight).adjusted(0, 0, -1, -1));
     }

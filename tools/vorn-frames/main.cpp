@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "embedded_source.hpp"
+#include "files/file_bytes.hpp"
 #include "frames/bmp_rle8_decoder.hpp"
 #include "frames/bmp_rle8_encoder.hpp"
 #include "frames/frame_drawing.hpp"
@@ -34,22 +34,13 @@ Bytes holderBmpFile(int holderNumber) {
     return file;
 }
 
-void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        throw std::runtime_error("cannot write " + path.string());
-    }
-}
-
 void generate(const std::filesystem::path& bmpDirectory, const std::filesystem::path& sourcePath) {
     std::filesystem::create_directories(bmpDirectory);
     std::array<Bytes, vorn::kHolderCount> files;  // index: holder number - 1
     for (std::size_t i = 0; i < files.size(); ++i) {
         const int holderNumber = static_cast<int>(i) + 1;
         files[i] = holderBmpFile(holderNumber);
-        writeFile(bmpDirectory / ("Image" + std::to_string(holderNumber) + ".bmp"), files[i]);
+        vorn::writeFileBytes(bmpDirectory / ("Image" + std::to_string(holderNumber) + ".bmp"), files[i]);
     }
     Bytes records;
     for (const int holderNumber : vorn::kHolderNumbersInRecordOrder) {

@@ -9,11 +9,10 @@
 #include <array>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <stdexcept>
 #include <vector>
 
+#include "files/file_bytes.hpp"
 #include "vorn-icon/ico_encoder.hpp"
 #include "vorn-icon/icon_image.hpp"
 #if VORN_ICON_WRITES_PNG
@@ -25,15 +24,6 @@ namespace {
 
 using namespace vorn::icon;
 
-void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        throw std::runtime_error("cannot write " + path.string());
-    }
-}
-
 void writeIcons(const std::filesystem::path& directory) {
     std::filesystem::create_directories(directory);
     const vorn::IndexedImage large = drawWindowIcon(kLargeIconSize);
@@ -44,7 +34,7 @@ void writeIcons(const std::filesystem::path& directory) {
         renderIcon(large, IconDepth::kSixteenColours),
         renderIcon(small, IconDepth::kSixteenColours),
     };
-    writeFile(directory / "vorn.ico", encodeIco(icoImages));
+    vorn::writeFileBytes(directory / "vorn.ico", encodeIco(icoImages));
 #if VORN_ICON_WRITES_PNG
     writePng(directory / "vorn-32.png", icoImages[1]);
     writePng(directory / "vorn-16.png", icoImages[2]);

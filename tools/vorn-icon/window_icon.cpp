@@ -3,16 +3,29 @@
 #include <stdexcept>
 #include <string>
 
-#include "vorn-icon/rectangle_fill.hpp"
+#include "frames/raster.hpp"
 
 namespace vorn::icon {
 namespace {
+
+// A rectangle of whole pixels: inclusive column and row ranges, as the
+// raster's fills take them.
+struct PixelBox {
+    PixelRange columns;
+    PixelRange rows;
+};
+
+// Shrinks `box` by `margin` pixels on every side; a box that vanishes is
+// left with an empty range, which fills nothing.
+PixelBox inset(PixelBox box, int margin) {
+    return {{box.columns.first + margin, box.columns.last - margin}, {box.rows.first + margin, box.rows.last - margin}};
+}
 
 // The proportions of the window at one icon size. The two sizes are laid out
 // separately because halving the large layout would leave the small icon
 // with a blurred-out caption and no visible buttons.
 struct WindowLayout {
-    PixelRect window;       // outer edge of the frame outline
+    PixelBox window;        // outer edge of the frame outline
     int shadowOffset;       // how far the shadow sits to the right and down
     int frameFaceWidth;     // sizing border inside the outline
     int captionHeight;
@@ -24,31 +37,33 @@ struct WindowLayout {
 WindowLayout layoutFor(int size) {
     switch (size) {
         case kSmallIconSize:
-            return {{0, 0, 15, 15}, 1, 0, 4, 2, 2, 0};
+            return {{{0, 14}, {0, 14}}, 1, 0, 4, 2, 2, 0};
         case kLargeIconSize:
-            return {{0, 1, 30, 29}, 2, 1, 6, 4, 3, 7};
+            return {{{0, 29}, {1, 29}}, 2, 1, 6, 4, 3, 7};
         default:
             throw std::invalid_argument("window icon: no layout for size " + std::to_string(size) +
                                         " (only 16 and 32 are drawn)");
     }
 }
 
-void paint(IndexedImage& image, PixelRect rect, IconRole role) {
-    fillRect(image, rect, static_cast<std::uint8_t>(role));
+void paint(IndexedImage& image, PixelBox box, IconRole role) {
+    fillRect(image, box.columns, box.rows, static_cast<std::uint8_t>(role));
 }
 
-void paintCaption(IndexedImage& image, const WindowLayout& layout, PixelRect caption) {
+void paintCaption(IndexedImage& image, const WindowLayout& layout, PixelBox caption) {
     paint(image, caption, IconRole::kCaption);
-    const int buttonTop = caption.y + (caption.height - layout.buttonSize) / 2;
+    const int buttonTop = caption.rows.first + (layout.captionHeight - layout.buttonSize) / 2;
+    const PixelRange buttonRows{buttonTop, buttonTop + layout.buttonSize - 1};
     const int gap = 1;
-    int buttonRight = caption.right() - gap;
+    int buttonLast = caption.columns.last - gap;
     for (int i = 0; i < layout.buttonCount; ++i) {
-        paint(image, {buttonRight - layout.buttonSize, buttonTop, layout.buttonSize, layout.buttonSize},
-              IconRole::kCaptionButton);
-        buttonRight -= layout.buttonSize + gap;
+        paint(image, {{buttonLast - layout.buttonSize + 1, buttonLast}, buttonRows}, IconRole::kCaptionButton);
+        buttonLast -= layout.buttonSize + gap;
     }
     if (layout.captionTextWidth > 0) {
-        paint(image, {caption.x + 2, caption.y + caption.height / 2, layout.captionTextWidth, 1},
+        const int textLeft = caption.columns.first + 2;
+        const int textRow = caption.rows.first + layout.captionHeight / 2;
+        paint(image, {{textLeft, textLeft + layout.captionTextWidth - 1}, {textRow, textRow}},
               IconRole::kCaptionText);
     }
 }
@@ -59,23 +74,24 @@ IndexedImage drawWindowIcon(int size) {
     const WindowLayout layout = layoutFor(size);
     IndexedImage image(size, size, static_cast<std::uint8_t>(IconRole::kTransparent));
 
-    PixelRect shadow = layout.window;
-    shadow.x += layout.shadowOffset;
-    shadow.y += layout.shadowOffset;
+    const int offset = layout.shadowOffset;
+    const PixelBox shadow{{layout.window.columns.first + offset, layout.window.columns.last + offset},
+                          {layout.window.rows.first + offset, layout.window.rows.last + offset}};
     paint(image, shadow, IconRole::kShadow);
 
     paint(image, layout.window, IconRole::kFrameOutline);
-    const PixelRect insideOutline = inset(layout.window, 1);
+    const PixelBox insideOutline = inset(layout.window, 1);
     paint(image, insideOutline, IconRole::kFrameFace);
-    const PixelRect contents = inset(insideOutline, layout.frameFaceWidth);
+    const PixelBox contents = inset(insideOutline, layout.frameFaceWidth);
 
-    const PixelRect caption{contents.x, contents.y, contents.width, layout.captionHeight};
+    const int captionTop = contents.rows.first;
+    const PixelBox caption{contents.columns, {captionTop, captionTop + layout.captionHeight - 1}};
     paintCaption(image, layout, caption);
 
     // One outline row separates the caption from the client area.
-    const int clientTop = caption.bottom() + 1;
-    paint(image, {contents.x, caption.bottom(), contents.width, 1}, IconRole::kFrameOutline);
-    paint(image, {contents.x, clientTop, contents.width, contents.bottom() - clientTop}, IconRole::kClient);
+    const int separatorRow = caption.rows.last + 1;
+    paint(image, {contents.columns, {separatorRow, separatorRow}}, IconRole::kFrameOutline);
+    paint(image, {contents.columns, {separatorRow + 1, contents.rows.last}}, IconRole::kClient);
     return image;
 }
 

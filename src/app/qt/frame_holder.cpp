@@ -1,21 +1,8 @@
 #include "app/qt/frame_holder.hpp"
 
-#include "frames/palette.hpp"
+#include "qt_picture/screen_picture.hpp"
 
 namespace vorn {
-
-QImage toScreenPicture(const IndexedImage& frame) {
-    QImage indexed(frame.pixels.data(), frame.width, frame.height, frame.width, QImage::Format_Indexed8);
-    QList<QRgb> colours;
-    colours.reserve(256);
-    for (const Rgb& c : framePalette()) {
-        colours.append(qRgb(c.red, c.green, c.blue));
-    }
-    indexed.setColorTable(colours);
-    // Opaque 32-bit pixels are what the raster paint engine draws without a
-    // conversion; converting also detaches the picture from the frame's bytes.
-    return indexed.convertToFormat(QImage::Format_RGB32);
-}
 
 FrameHolder::FrameHolder(int holderNumber, const IndexedImage& frame, QObject* parent)
     : QObject(parent), picture_(toScreenPicture(frame)) {

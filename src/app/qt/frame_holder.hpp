@@ -22,7 +22,4 @@ private:
     QImage picture_;
 };
 
-// The frame as a 32-bit picture in the frame palette's colours.
-QImage toScreenPicture(const IndexedImage& frame);
-
 }  // namespace vorn

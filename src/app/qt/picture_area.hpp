@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "input/pointer_scale.hpp"
+#include "app/pointer_scale.hpp"
 
 class QImage;
 

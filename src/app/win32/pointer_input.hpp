@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "input/pointer_scale.hpp"
+#include "app/pointer_scale.hpp"
 
 // The picture area's pointer input as the Win32 layer reads it from window
 // messages, turned into what the form's handlers take. Free of <windows.h>,

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/window_geometry.hpp"
+
 namespace vorn {
 
-// The picture area's inner (drawing) area, in pixels, and its own scale:
-// 14.882789 units across its 579 columns, 25.6 pixels to a unit down.
-inline constexpr int kInnerAreaWidthPixels = 579;
-inline constexpr int kInnerAreaHeightPixels = 764;
+// The picture area's inner (drawing) area: the area less its border on each
+// side, in pixels, and its own scale: 14.882789 units across its columns,
+// 25.6 pixels to a unit down.
+inline constexpr int kInnerAreaWidthPixels = kPictureAreaWidth - 2 * kPictureAreaBorder;
+inline constexpr int kInnerAreaHeightPixels = kPictureAreaHeight - 2 * kPictureAreaBorder;
 inline constexpr double kInnerAreaWidthUnits = 14.88278865814209;
 inline constexpr double kPixelsPerUnitDown = 25.6;
 
