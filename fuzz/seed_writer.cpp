@@ -13,15 +13,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <exception>
 #include <filesystem>
-#include <iostream>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "files/file_bytes.hpp"
 #include "frames/frame_records.hpp"
+#include "run_tool/run_tool.hpp"
 
 namespace {
 
@@ -89,23 +88,18 @@ void writeRecordSeeds(const std::vector<Bytes>& frames, const std::vector<fs::pa
     }
 }
 
+// The program's work, on its arguments.
+void run(std::span<char* const> arguments) {
+    const fs::path seeds = arguments[2];
+    const auto frames = readFrames(arguments[0]);
+    const auto corruptBmps = filesWithExtension(arguments[1], ".bmp");
+    const auto corruptRecords = filesWithExtension(arguments[1], ".bin");
+    writeDecoderSeeds(frames, corruptBmps, seeds / "rle8_decoder");
+    writeRecordSeeds(frames, corruptBmps, corruptRecords, seeds / "frame_records");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: vorn-fuzz-seeds <frames-dir> <corrupt-dir> <seeds-dir>\n";
-        return EXIT_FAILURE;
-    }
-    try {
-        const fs::path seeds = argv[3];
-        const auto frames = readFrames(argv[1]);
-        const auto corruptBmps = filesWithExtension(argv[2], ".bmp");
-        const auto corruptRecords = filesWithExtension(argv[2], ".bin");
-        writeDecoderSeeds(frames, corruptBmps, seeds / "rle8_decoder");
-        writeRecordSeeds(frames, corruptBmps, corruptRecords, seeds / "frame_records");
-    } catch (const std::exception& error) {
-        std::cerr << "vorn-fuzz-seeds: " << error.what() << '\n';
-        return EXIT_FAILURE;
-    }
-    return EXIT_SUCCESS;
+    return vorn::tools::runTool(argc, argv, "vorn-fuzz-seeds", "<frames-dir> <corrupt-dir> <seeds-dir>", 3, run);
 }

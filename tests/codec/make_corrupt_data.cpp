@@ -3,14 +3,14 @@
 //   cmake --build <dir> --target vorn-make-corrupt-data
 //   <dir>/tests/codec/vorn-make-corrupt-data tests/codec/data/corrupt
 
-#include <cstdlib>
 #include <filesystem>
-#include <iostream>
+#include <span>
 #include <map>
 #include <string>
 
 #include "codec_test_support.hpp"
 #include "files/file_bytes.hpp"
+#include "run_tool/run_tool.hpp"
 #include "frames/bmp_rle8_encoder.hpp"
 #include "frames/frame_records.hpp"
 
@@ -128,19 +128,14 @@ void writeAll(const std::string& directory, const std::map<std::string, Bytes>& 
     }
 }
 
+// The program's work, on its arguments.
+void run(std::span<char* const> arguments) {
+    writeAll(arguments[0], corruptBmpFiles());
+    writeAll(arguments[0], corruptRecordStreams());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: vorn-make-corrupt-data <output-directory>\n";
-        return EXIT_FAILURE;
-    }
-    try {
-        writeAll(argv[1], corruptBmpFiles());
-        writeAll(argv[1], corruptRecordStreams());
-    } catch (const std::exception& error) {
-        std::cerr << "vorn-make-corrupt-data: " << error.what() << '\n';
-        return EXIT_FAILURE;
-    }
-    return EXIT_SUCCESS;
+    return vorn::tools::runTool(argc, argv, "vorn-make-corrupt-data", "<output-directory>", 1, run);
 }

@@ -6,9 +6,8 @@
 //   cmake --build <dir> --target vorn-make-fuzz-regressions
 //   <dir>/tests/codec/vorn-make-fuzz-regressions fuzz/regressions
 
-#include <cstdlib>
 #include <filesystem>
-#include <iostream>
+#include <span>
 #include <map>
 #include <string>
 
@@ -17,6 +16,7 @@
 #include "frames/bmp_rle8_encoder.hpp"
 #include "frames/bmp_rle8_error.hpp"
 #include "frames/frame_records.hpp"
+#include "run_tool/run_tool.hpp"
 
 namespace {
 
@@ -100,26 +100,21 @@ std::map<std::string, Bytes> recordInputs() {
     return inputs;
 }
 
+// The program's work, on its arguments.
+void run(std::span<char* const> arguments) {
+    const fs::path directory = arguments[0];
+    fs::create_directories(directory / "rle8_decoder");
+    fs::create_directories(directory / "frame_records");
+    for (const auto& [code, bytes] : decoderInputs()) {
+        vorn::writeFileBytes(directory / "rle8_decoder" / (std::string(vorn::errorName(code)) + ".bmp"), bytes);
+    }
+    for (const auto& [name, bytes] : recordInputs()) {
+        vorn::writeFileBytes(directory / "frame_records" / name, bytes);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: vorn-make-fuzz-regressions <fuzz-regressions-directory>\n";
-        return EXIT_FAILURE;
-    }
-    try {
-        const fs::path directory = argv[1];
-        fs::create_directories(directory / "rle8_decoder");
-        fs::create_directories(directory / "frame_records");
-        for (const auto& [code, bytes] : decoderInputs()) {
-            vorn::writeFileBytes(directory / "rle8_decoder" / (std::string(vorn::errorName(code)) + ".bmp"), bytes);
-        }
-        for (const auto& [name, bytes] : recordInputs()) {
-            vorn::writeFileBytes(directory / "frame_records" / name, bytes);
-        }
-    } catch (const std::exception& error) {
-        std::cerr << "vorn-make-fuzz-regressions: " << error.what() << '\n';
-        return EXIT_FAILURE;
-    }
-    return EXIT_SUCCESS;
+    return vorn::tools::runTool(argc, argv, "vorn-make-fuzz-regressions", "<fuzz-regressions-directory>", 1, run);
 }

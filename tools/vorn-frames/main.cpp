@@ -4,16 +4,15 @@
 //   vorn-frames <bmp-directory> <generated-source>
 
 #include <array>
-#include <cstdlib>
-#include <exception>
 #include <filesystem>
-#include <iostream>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "embedded_source.hpp"
 #include "files/file_bytes.hpp"
+#include "run_tool/run_tool.hpp"
 #include "frames/bmp_rle8_decoder.hpp"
 #include "frames/bmp_rle8_encoder.hpp"
 #include "frames/frame_drawing.hpp"
@@ -50,18 +49,13 @@ void generate(const std::filesystem::path& bmpDirectory, const std::filesystem::
     vorn::tools::writeEmbeddedSource(sourcePath, records, vorn::kHolderNumbersInRecordOrder);
 }
 
+// The program's work, on its arguments.
+void run(std::span<char* const> arguments) {
+    generate(arguments[0], arguments[1]);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: vorn-frames <bmp-directory> <generated-source>\n";
-        return EXIT_FAILURE;
-    }
-    try {
-        generate(argv[1], argv[2]);
-    } catch (const std::exception& error) {
-        std::cerr << "vorn-frames: " << error.what() << '\n';
-        return EXIT_FAILURE;
-    }
-    return EXIT_SUCCESS;
+    return vorn::tools::runTool(argc, argv, "vorn-frames", "<bmp-directory> <generated-source>", 2, run);
 }

@@ -7,12 +7,12 @@
 // Usage: vorn-icon <output directory>
 
 #include <array>
-#include <exception>
 #include <filesystem>
-#include <iostream>
+#include <span>
 #include <vector>
 
 #include "files/file_bytes.hpp"
+#include "run_tool/run_tool.hpp"
 #include "vorn-icon/ico_encoder.hpp"
 #include "vorn-icon/icon_image.hpp"
 #if VORN_ICON_WRITES_PNG
@@ -41,18 +41,13 @@ void writeIcons(const std::filesystem::path& directory) {
 #endif
 }
 
+// The program's work, on its arguments.
+void run(std::span<char* const> arguments) {
+    writeIcons(arguments[0]);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: vorn-icon <output directory>\n";
-        return 2;
-    }
-    try {
-        writeIcons(argv[1]);
-    } catch (const std::exception& error) {
-        std::cerr << "vorn-icon: " << error.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return vorn::tools::runTool(argc, argv, "vorn-icon", "<output directory>", 1, run);
 }
