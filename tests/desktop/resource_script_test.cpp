@@ -7,6 +7,7 @@
 
 #include "ico_reader.hpp"
 #include "res_reader.hpp"
+#include "version_record_checks.hpp"
 
 namespace {
 
@@ -32,23 +33,7 @@ TEST(ResourceScript, VersionRecordCarriesTheNumbersStringsAndTranslation) {
     ASSERT_EQ(versions.size(), 1U);
     EXPECT_EQ(versions[0]->language, kUsEnglish);
 
-    const VersionInfo info = readVersionInfo(versions[0]->data);
-    // 1.0.0.0: major and minor in the high word pair, patch and tweak in the low.
-    EXPECT_EQ(info.fileVersionMs, 0x00010000U);
-    EXPECT_EQ(info.fileVersionLs, 0x00000000U);
-    EXPECT_EQ(info.productVersionMs, 0x00010000U);
-    EXPECT_EQ(info.productVersionLs, 0x00000000U);
-
-    ASSERT_EQ(info.stringTables.size(), 1U);
-    ASSERT_TRUE(info.stringTables.contains("040904B0"));
-    const auto& strings = info.stringTables.at("040904B0");
-    EXPECT_EQ(strings.at("FileVersion"), "1.00");
-    EXPECT_EQ(strings.at("ProductVersion"), "1.00");
-    EXPECT_EQ(strings.at("ProductName"), "VORN");
-    EXPECT_EQ(strings.at("OriginalFilename"), "vorn.exe");
-
-    const std::vector<std::pair<std::uint16_t, std::uint16_t>> expected = {{0x0409, 0x04B0}};
-    EXPECT_EQ(info.translations, expected);
+    expectTheProgramsVersionRecord(readVersionInfo(versions[0]->data));
 }
 
 TEST(ResourceScript, IconGroupPointsAtThreeImagesOfTheRightSizesAndDepths) {
