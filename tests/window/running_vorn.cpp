@@ -80,7 +80,7 @@ const ScreenFrames& RunningVorn::frames() {
 // does after that, and none has to allow for the start as well.
 RunningVorn::RunningVorn() : process_((frames(), programCommand())) {
     const auto deadline = std::chrono::steady_clock::now() + kStartBudget;
-    const auto found = display_.findWindow(QString::fromLatin1(kCaption), kStartBudget);
+    const auto found = display_.findWindow(QString::fromLatin1(kCaption), kStartBudget, process_.pid());
     if (!found) {
         throw std::runtime_error("the VORN window did not appear within the start budget");
     }

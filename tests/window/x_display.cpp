@@ -57,10 +57,11 @@ QString XDisplay::windowName(Window window) {
     return name;
 }
 
-std::optional<Window> XDisplay::findWindow(const QString& caption, std::chrono::milliseconds timeout) {
+std::optional<Window> XDisplay::findWindow(const QString& caption, std::chrono::milliseconds timeout,
+                                           std::optional<long> ownerPid) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        if (const auto found = findViewable(DefaultRootWindow(display_), caption, 2)) return found;
+        if (const auto found = findViewable(DefaultRootWindow(display_), caption, ownerPid, 2)) return found;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     } while (std::chrono::steady_clock::now() < deadline);
     return std::nullopt;
@@ -68,7 +69,8 @@ std::optional<Window> XDisplay::findWindow(const QString& caption, std::chrono::
 
 // A window manager puts each top-level window into a frame of its own, so
 // the program's window is a child of the root, or a grandchild.
-std::optional<Window> XDisplay::findViewable(Window parent, const QString& caption, int depth) {
+std::optional<Window> XDisplay::findViewable(Window parent, const QString& caption, std::optional<long> owner,
+                                             int depth) {
     Window root = 0, parentOfParent = 0;
     Window* children = nullptr;
     unsigned count = 0;
@@ -76,16 +78,33 @@ std::optional<Window> XDisplay::findViewable(Window parent, const QString& capti
     std::optional<Window> found;
     for (unsigned i = 0; i < count && !found; ++i) {
         XWindowAttributes attributes{};
-        XGetWindowAttributes(display_, children[i], &attributes);
-        if (attributes.map_state != IsViewable) continue;
-        if (windowName(children[i]) == caption) {
+        if (XGetWindowAttributes(display_, children[i], &attributes) == 0 || attributes.map_state != IsViewable) {
+            continue;
+        }
+        if (windowName(children[i]) == caption && (!owner || ownerPid(children[i]) == owner)) {
             found = children[i];
         } else if (depth > 1) {
-            found = findViewable(children[i], caption, depth - 1);
+            found = findViewable(children[i], caption, owner, depth - 1);
         }
     }
     if (children != nullptr) XFree(children);
     return found;
+}
+
+std::optional<long> XDisplay::ownerPid(Window window) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    std::optional<long> pid;
+    const Atom property = XInternAtom(display_, "_NET_WM_PID", False);
+    if (XGetWindowProperty(display_, window, property, 0, 1, False, XA_CARDINAL, &type, &format, &count, &remaining,
+                           &data) == Success &&
+        data != nullptr && format == 32 && count == 1) {
+        pid = *reinterpret_cast<const long*>(data);
+    }
+    if (data != nullptr) XFree(data);
+    return pid;
 }
 
 QMargins XDisplay::frameExtents(Window window) {

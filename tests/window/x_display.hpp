@@ -25,8 +25,13 @@ public:
     XDisplay& operator=(const XDisplay&) = delete;
 
     // The top-level window whose name is `caption`, waiting up to `timeout`.
-    // The viewable top-level window with this caption, framed or not.
-    std::optional<Window> findWindow(const QString& caption, std::chrono::milliseconds timeout);
+    // The viewable top-level window with this caption, framed or not; with
+    // `ownerPid`, only one that process made (by its _NET_WM_PID), so that a
+    // window of a program that was just ended is never taken for it.
+    std::optional<Window> findWindow(const QString& caption, std::chrono::milliseconds timeout,
+                                     std::optional<long> ownerPid = std::nullopt);
+    // The process that made `window`, as it says in _NET_WM_PID.
+    std::optional<long> ownerPid(Window window);
     QString windowName(Window window);
     // The window's client area in root coordinates.
     QRect clientArea(Window window);
@@ -56,7 +61,8 @@ public:
     int countDamage(Window window, std::chrono::milliseconds period);
 
 private:
-    std::optional<Window> findViewable(Window parent, const QString& caption, int depth);
+    std::optional<Window> findViewable(Window parent, const QString& caption, std::optional<long> ownerPid,
+                                       int depth);
 
     _XDisplay* display_;
 };
