@@ -8,12 +8,19 @@
 #   display_loss_test.sh CAPTION_PRINTER PROGRAM [ARGUMENT ...]
 #
 # CAPTION_PRINTER prints the caption the window is found by (vorn-print-caption).
+#
+# The Windows build under Wine cannot see the X connection: Wine itself ends
+# the process with status 1, saying so on stderr once for each of its
+# connections, or not at all. For it, LOST_DISPLAY_LINES names the pattern
+# (extended regular expression) that any line on stderr must match, instead
+# of vorn's own one line.
 set -u
 [ $# -ge 2 ] || { echo "usage: $0 CAPTION_PRINTER PROGRAM [ARGUMENT ...]" >&2; exit 2; }
 caption=$("$1") || { echo "error: $1 could not print the caption" >&2; exit 2; }
 shift
 program=("$@")
-expected='vorn: lost the connection to the display'
+own_line='^vorn: lost the connection to the display$'
+pattern=${LOST_DISPLAY_LINES:-$own_line}
 work=$(mktemp -d)
 server=""
 trap '[ -n "$server" ] && kill -9 "$server" 2>/dev/null; rm -rf "$work"' EXIT
@@ -93,7 +100,10 @@ kill_client_connection() { sleep 1.5; DISPLAY=$display xkill -id "$1" >/dev/null
 check() {
   local name=$1 status=$2 problems=""
   [ "$status" -eq 1 ] || problems+="status $status; "
-  [ "$(cat "$work/err")" = "$expected" ] || problems+="stderr is not the one line; "
+  if [ "$pattern" = "$own_line" ]; then
+    [ "$(wc -l <"$work/err")" -eq 1 ] || problems+="stderr is not one line; "
+  fi
+  grep -qvE "$pattern" "$work/err" && problems+="stderr says something else; "
   [ -s "$work/out" ] && problems+="wrote to stdout; "
   if grep -qE 'Segmentation fault|AddressSanitizer|runtime error|LeakSanitizer' "$work/err" "$work/out"; then
     problems+="crash or sanitizer report; "
