@@ -50,12 +50,4 @@ TEST(Win32PaceCounts, TheCoarseSleepLeavesItsLastMillisecondToSpin) {
     EXPECT_EQ(coarseSleepMilliseconds(std::chrono::hours(24 * 365)), 0xFFFFFFFEU);
 }
 
-TEST(Win32PaceCounts, TheTimerWakesAMarginEarlyAndTheLastOfTheWaitIsSpun) {
-    EXPECT_EQ(timerWaitPart(10ms), 10ms - kTimerWakeMargin);
-    EXPECT_EQ(timerWaitPart(kTimerWakeMargin + 1ns), 1ns);
-    EXPECT_EQ(timerWaitPart(kTimerWakeMargin), 0ns);
-    EXPECT_EQ(timerWaitPart(1ns), 0ns);
-    EXPECT_EQ(timerWaitPart(-5ms), 0ns);
-}
-
 }  // namespace

@@ -27,8 +27,4 @@ std::uint32_t coarseSleepMilliseconds(std::chrono::nanoseconds remaining) {
     return static_cast<std::uint32_t>(std::clamp<std::int64_t>(whole - 1, 0, kLongestSleep));
 }
 
-std::chrono::nanoseconds timerWaitPart(std::chrono::nanoseconds remaining) {
-    return remaining > kTimerWakeMargin ? remaining - kTimerWakeMargin : std::chrono::nanoseconds::zero();
-}
-
 }  // namespace vorn::win32

@@ -19,15 +19,6 @@ std::chrono::nanoseconds countsToNanoseconds(std::int64_t counts, std::int64_t c
 // early.
 std::int64_t relativeDueTime(std::chrono::nanoseconds remaining);
 
-// How early a high-resolution timer is set to wake, the rest being spun: it
-// wakes up to a fraction of a millisecond late on Windows and nearer a whole
-// one under Wine, more than the pace allows at short delays.
-inline constexpr std::chrono::nanoseconds kTimerWakeMargin = std::chrono::milliseconds(1);
-
-// Of a wait of `remaining`, the part to wait on the high-resolution timer:
-// all but kTimerWakeMargin; none when no more than that remains.
-std::chrono::nanoseconds timerWaitPart(std::chrono::nanoseconds remaining);
-
 // Of a wait of `remaining`, the whole milliseconds to give Sleep when no
 // high-resolution timer is at hand: one less than fit, because even at a
 // 1 ms timer period Sleep may overrun by up to a period; the rest is spun.

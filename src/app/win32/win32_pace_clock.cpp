@@ -45,15 +45,12 @@ PaceClock::Duration Win32PaceClock::now() {
 }
 
 void Win32PaceClock::sleepUntil(Duration deadline) {
-    // Loops because either way of waiting may wake a little early, and
-    // spins the last fraction of a millisecond that neither keeps to.
+    // Loops because either way of waiting may wake a little early.
     for (Duration remaining = deadline - now(); remaining > Duration::zero(); remaining = deadline - now()) {
-        if (timer_ == nullptr) {
-            sleepCoarsely(remaining);
-        } else if (const Duration onTimer = timerWaitPart(remaining); onTimer > Duration::zero()) {
-            waitOnTimer(onTimer);
+        if (timer_ != nullptr) {
+            waitOnTimer(remaining);
         } else {
-            SwitchToThread();
+            sleepCoarsely(remaining);
         }
     }
 }
