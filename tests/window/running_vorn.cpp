@@ -76,8 +76,14 @@ const ScreenFrames& RunningVorn::frames() {
 
 // The reference frames are made before the program starts, so that the
 // first look at the screen is not late. The program counts as started once
-// its window shows a frame: every later wait is for something the program
-// does after that, and none has to allow for the start as well.
+// its loop runs: every later wait is for something the program does after
+// that, and none has to allow for the start as well.
+//
+// The first frame is shown before the rest of the frame table is loaded,
+// and the start run then overrides the speed that any input served during
+// the loading set; input sent on seeing the first frame could land there and
+// be undone (it did under Wine, whose event service is slower). The loop's
+// first pass shows the next frame at once, so waiting for it costs nothing.
 RunningVorn::RunningVorn() : process_((frames(), programCommand())) {
     const auto deadline = std::chrono::steady_clock::now() + kStartBudget;
     const auto found = display_.findWindow(QString::fromLatin1(kCaption), kStartBudget, process_.pid());
@@ -85,8 +91,12 @@ RunningVorn::RunningVorn() : process_((frames(), programCommand())) {
         throw std::runtime_error("the VORN window did not appear within the start budget");
     }
     window_ = *found;
-    if (!waitForChangeFrom(-1, remainingUntil(deadline))) {
+    const auto first = waitForChangeFrom(-1, remainingUntil(deadline));
+    if (!first) {
         throw std::runtime_error("the VORN window showed no frame within the start budget");
+    }
+    if (!waitForChangeFrom(*first, remainingUntil(deadline))) {
+        throw std::runtime_error("the VORN window's loop did not start within the start budget");
     }
 }
 
