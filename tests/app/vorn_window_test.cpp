@@ -11,7 +11,6 @@
 #include "app/qt/vorn_window.hpp"
 #include "frames/frame_set.hpp"
 #include "frames/palette.hpp"
-#include "qt_picture/screen_picture.hpp"
 
 namespace vorn {
 namespace {
@@ -19,6 +18,20 @@ namespace {
 const FrameSet& frameSet() {
     static const FrameSet frames = FrameSet::loadEmbedded();
     return frames;
+}
+
+// Whether every pixel of `picture` is the frame palette's colour for the
+// frame's index there, opaque: worked out pixel by pixel here, not by the
+// conversion the holders use.
+bool showsInPaletteColours(const QImage& picture, const IndexedImage& frame) {
+    const auto& palette = framePalette();
+    for (int y = 0; y < frame.height; ++y) {
+        for (int x = 0; x < frame.width; ++x) {
+            const Rgb& colour = palette[frame.at(x, y)];
+            if (picture.pixel(x, y) != qRgb(colour.red, colour.green, colour.blue)) return false;
+        }
+    }
+    return true;
 }
 
 class VornWindowTest : public ::testing::Test {
@@ -51,7 +64,7 @@ TEST_F(VornWindowTest, HoldersAreNamedInvisibleAndCarryTheirFrames) {
         EXPECT_EQ(holder->objectName(), QStringLiteral("Image%1").arg(number));
         EXPECT_FALSE(holder->isWidgetType()) << "a holder never paints";
         EXPECT_EQ(holder->picture().size(), QSize(580, 550));
-        EXPECT_EQ(holder->picture(), toScreenPicture(frameSet().holderPicture(number)));
+        EXPECT_TRUE(showsInPaletteColours(holder->picture(), frameSet().holderPicture(number))) << "Image" << number;
     }
     // They stand in the window's element order: Image20 first, Image1 last.
     QStringList order;
