@@ -155,8 +155,7 @@ TEST(PointerQuit, ADoubleClickEndsItWithStatusZero) {
     RunningVorn vorn;
     const QPoint at = vorn.innerPixel(100, 100);
     vorn.x().movePointer(at.x(), at.y());
-    vorn.x().click();
-    vorn.x().click();
+    vorn.x().doubleClick();
     EXPECT_EQ(vorn.process().waitForExit(kExitBudget), 0);
 }
 

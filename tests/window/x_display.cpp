@@ -202,6 +202,14 @@ void XDisplay::click(unsigned button) {
     releaseButton(button);
 }
 
+void XDisplay::doubleClick(unsigned button) {
+    for (int click = 0; click < 2; ++click) {
+        XTestFakeButtonEvent(display_, button, True, CurrentTime);
+        XTestFakeButtonEvent(display_, button, False, CurrentTime);
+    }
+    flush();
+}
+
 void XDisplay::flush() { XSync(display_, False); }
 
 QByteArray XDisplay::cursorShape() {

@@ -48,6 +48,10 @@ public:
     void pressButton(unsigned button);
     void releaseButton(unsigned button);
     void click(unsigned button = 1);
+    // Two clicks sent as one batch, so that the server stamps them a moment
+    // apart however late this process is scheduled: a double-click under
+    // any load, never two separate clicks.
+    void doubleClick(unsigned button = 1);
     void flush();
 
     // The pointer's current shape as the server shows it, as raw ARGB bytes.
