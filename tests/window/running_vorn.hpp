@@ -52,7 +52,11 @@ struct FrameSighting {
 // read and steer it through the X server.
 class RunningVorn {
 public:
-    RunningVorn();
+    // When the program counts as started: once its loop runs (for tests that
+    // steer it), or once its first frame is on screen (for timing the start).
+    enum class StartedAt { kLoopRunning, kFirstFrame };
+
+    explicit RunningVorn(StartedAt startedAt = StartedAt::kLoopRunning);
 
     XDisplay& x() { return display_; }
     VornProcess& process() { return process_; }

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
@@ -12,6 +14,14 @@
 #include "app/vorn_form.hpp"
 #include "frames/frame_set.hpp"
 #include "sequencer/pace_clock.hpp"
+
+namespace {
+
+// A window manager that never shows the window must not keep the program
+// from running: after this it starts anyway.
+constexpr qint64 kLongestWaitToBeShownMs = 2000;
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (const auto reason = vorn::missingDisplayReason()) {
@@ -49,6 +59,15 @@ int main(int argc, char* argv[]) {
         // Keys must reach the picture area without a click, with or without
         // a window manager.
         window->activateWindow();
+        // The form starts when the window becomes active: once it is on
+        // screen. Under a window manager that takes a few round trips (the
+        // window is framed first); started before, the loop's first pace
+        // would keep the window blank for a second.
+        QElapsedTimer waited;
+        waited.start();
+        while (!window->windowHandle()->isExposed() && waited.elapsed() < kLongestWaitToBeShownMs) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        }
         form->RunSequencer();
     } catch (const vorn::FrameSetError& error) {
         std::fprintf(stderr, "vorn: bad frame picture: %s\n", error.what());
