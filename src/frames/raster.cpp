@@ -17,15 +17,29 @@ PixelRange clipRange(PixelRange range, int limit) {
 
 bool isEmpty(PixelRange range) { return range.first > range.last; }
 
-// Columns whose centres lie in [left, right], clipped to the picture.
-PixelRange columnsBetween(double left, double right, int width) {
-    return clipRange({static_cast<int>(std::ceil(left)), static_cast<int>(std::floor(right))}, width);
+// An edge that the geometry puts on a pixel centre arrives there only to
+// within the last bits of the maths library's sines and arc tangents, which
+// differ between C libraries. A bound within this distance of a centre counts
+// as on it, so every platform fills the same pixels.
+constexpr double kOnCentreTolerance = 1e-9;
+
+double snappedToCentre(double coordinate) {
+    const double centre = std::round(coordinate);
+    return std::abs(coordinate - centre) <= kOnCentreTolerance ? centre : coordinate;
 }
 
-// Rows whose centres lie in [top, bottom], clipped to the picture.
-PixelRange rowsBetween(double top, double bottom, int height) {
-    return clipRange({static_cast<int>(std::ceil(top)), static_cast<int>(std::floor(bottom))}, height);
+// Pixels whose centres lie in [first, last], clipped to 0..limit-1.
+PixelRange pixelsBetween(double first, double last, int limit) {
+    return clipRange({static_cast<int>(std::ceil(snappedToCentre(first))),
+                      static_cast<int>(std::floor(snappedToCentre(last)))},
+                     limit);
 }
+
+// Columns whose centres lie in [left, right], clipped to the picture.
+PixelRange columnsBetween(double left, double right, int width) { return pixelsBetween(left, right, width); }
+
+// Rows whose centres lie in [top, bottom], clipped to the picture.
+PixelRange rowsBetween(double top, double bottom, int height) { return pixelsBetween(top, bottom, height); }
 
 // Writes a span already clipped to the picture.
 void writeSpan(IndexedImage& image, int y, PixelRange columns, std::uint8_t colour) {
@@ -60,7 +74,9 @@ void collectCrossings(const Region& region, double y, std::vector<double>& cross
         for (std::size_t i = 0; i < count; ++i) {
             const Point a = contour[i];
             const Point b = contour[(i + 1) % count];
-            const bool crosses = (a.y <= y && y < b.y) || (b.y <= y && y < a.y);
+            const double aRow = snappedToCentre(a.y);
+            const double bRow = snappedToCentre(b.y);
+            const bool crosses = (aRow <= y && y < bRow) || (bRow <= y && y < aRow);
             if (crosses) {
                 crossings.push_back(a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y));
             }

@@ -31,6 +31,24 @@ TEST(Raster, PixelBelongsToAShapeWhenItsCentreIsInside) {
     EXPECT_EQ(image.at(5, 5), kPaper);
 }
 
+TEST(Raster, AnEdgeOnAPixelCentreFillsItWhicheverWayTheLastBitFalls) {
+    // Two C libraries may put the same edge a few ulps either side of a
+    // centre; both must fill the same pixels, as the exact edge would.
+    const double nudges[] = {-1e-12, 0.0, 1e-12};
+    for (const double nudge : nudges) {
+        IndexedImage image(10, 10, kPaper);
+        fillRegion(image, {{{2.0 + nudge, 3.0 - nudge}, {5.0 - nudge, 3.0 - nudge}, {5.0 - nudge, 6.0 + nudge},
+                            {2.0 + nudge, 6.0 + nudge}}},
+                   kInk);
+        // Columns 2..5; rows 3..5, since a region's last row is open.
+        EXPECT_EQ(inkCount(image), 12) << "nudge " << nudge;
+        IndexedImage disc(10, 10, kPaper);
+        fillDisc(disc, {5.0, 5.0}, 2.0 + nudge, kInk);
+        EXPECT_EQ(disc.at(5, 3), kInk) << "nudge " << nudge;
+        EXPECT_EQ(disc.at(7, 5), kInk) << "nudge " << nudge;
+    }
+}
+
 TEST(Raster, DiscAboutAHalfCoordinateIsSymmetric) {
     IndexedImage image(40, 40, kPaper);
     fillDisc(image, {19.5, 20.0}, 6.5, kInk);
