@@ -1,5 +1,4 @@
-// The Win32 layer's translation of pointer messages: the masks, where a move
-// is reported, clicks, and moves that are not moves.
+// The Win32 layer's translation of pointer messages: the masks and clicks.
 #include "app/win32/pointer_input.hpp"
 
 #include <gtest/gtest.h>
@@ -7,6 +6,7 @@
 namespace {
 
 using namespace vorn::win32;
+using vorn::onPictureArea;
 
 TEST(Win32PointerInput, KeyFlagsBecomeTheButtonAndShiftMasks) {
     const struct {
@@ -32,42 +32,6 @@ TEST(Win32PointerInput, KeyFlagsBecomeTheButtonAndShiftMasks) {
     }
 }
 
-TEST(Win32PointerInput, MovesOverTheInnerAreaAreReportedInItsUnits) {
-    const auto origin = reportedPointerPosition(0, 0);
-    ASSERT_TRUE(origin);
-    EXPECT_EQ(origin->x, 0.0f);
-    EXPECT_EQ(origin->y, 0.0f);
-
-    // The same scale as every other layer: the last column and row.
-    const auto corner = reportedPointerPosition(vorn::kInnerAreaWidthPixels - 1, vorn::kInnerAreaHeightPixels - 1);
-    ASSERT_TRUE(corner);
-    const vorn::PointerPosition expected =
-        vorn::pointerPositionInUnits(vorn::kInnerAreaWidthPixels - 1, vorn::kInnerAreaHeightPixels - 1);
-    EXPECT_EQ(corner->x, expected.x);
-    EXPECT_EQ(corner->y, expected.y);
-    EXPECT_NEAR(corner->y, 763 / 25.6, 1e-5);
-}
-
-TEST(Win32PointerInput, TheSunkenEdgeReportsNothingAndADragBeyondItReportsAsItComes) {
-    // Client coordinates start inside the 2-pixel edge.
-    const struct {
-        int column, row;
-        bool reported;
-    } cases[] = {
-        {-1, 10, false},  {-2, 10, false},  {579, 10, false}, {580, 10, false},
-        {10, -1, false},  {10, -2, false},  {10, 764, false}, {10, 765, false},
-        {-3, 10, true},   {581, 10, true},  {10, -3, true},   {10, 766, true},
-        {-40, -40, true}, {578, 763, true},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(reportedPointerPosition(c.column, c.row).has_value(), c.reported) << c.column << ", " << c.row;
-    }
-    const auto beyond = reportedPointerPosition(-3, 800);
-    ASSERT_TRUE(beyond);
-    EXPECT_LT(beyond->x, 0.0f);
-    EXPECT_EQ(beyond->y, vorn::pointerPositionInUnits(-3, 800).y);
-}
-
 TEST(Win32PointerInput, AClickIsAPressAndAReleaseOverTheArea) {
     ClickTracker clicks;
     EXPECT_FALSE(clicks.leftReleased(true)) << "a release without a press";
@@ -89,15 +53,6 @@ TEST(Win32PointerInput, ADoubleClickDeliversOneClickThenTheDoubleClick) {
     EXPECT_TRUE(clicks.leftReleased(true));
     clicks.leftDoubleClicked();
     EXPECT_FALSE(clicks.leftReleased(true)) << "the second release is no click of its own";
-}
-
-TEST(Win32PointerInput, OnlyAChangedPositionIsAMove) {
-    MoveFilter moves;
-    EXPECT_TRUE(moves.isMove(5, 5));
-    EXPECT_FALSE(moves.isMove(5, 5));
-    EXPECT_TRUE(moves.isMove(5, 6));
-    EXPECT_TRUE(moves.isMove(5, 5));
-    EXPECT_TRUE(moves.isMove(-5, 5));
 }
 
 }  // namespace

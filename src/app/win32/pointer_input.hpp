@@ -1,10 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <utility>
 
-#include "app/pointer_scale.hpp"
+#include "app/pointer_area.hpp"
 
 // The picture area's pointer input as the Win32 layer reads it from window
 // messages, turned into what the form's handlers take. Free of <windows.h>,
@@ -27,17 +25,6 @@ std::int16_t buttonCode(unsigned keyFlags);
 // not carry Alt, so the caller reads it from the keyboard state.
 std::int16_t shiftCode(unsigned keyFlags, bool altDown);
 
-// Where a pointer move at (column, row) of the picture area's client area
-// (its inner area; the sunken edge lies outside it) is reported, in the
-// picture area's units. Moves over the edge report nothing; moves beyond the
-// whole area, which arrive only while a drag holds the pointer, report as
-// they come.
-std::optional<PointerPosition> reportedPointerPosition(int column, int row);
-
-// Whether (column, row) of the client area lies on the picture area, its
-// edge included: where releasing the left button completes a click.
-bool onPictureArea(int column, int row);
-
 // Turns the picture area's left-button messages into clicks: a press and a
 // release over the area make one click. Of a double-click's two presses only
 // the first starts a click, so it delivers a click and then a double-click.
@@ -50,18 +37,6 @@ public:
 
 private:
     bool pressed_ = false;
-};
-
-// Windows also sends a pointer move when nothing moved (after a click, when a
-// window appears under the pointer); those are not moves of the operator's,
-// and in the stepping mode one would step a frame. Only a changed position
-// passes.
-class MoveFilter {
-public:
-    bool isMove(int column, int row);
-
-private:
-    std::optional<std::pair<int, int>> last_;
 };
 
 }  // namespace vorn::win32

@@ -1,0 +1,36 @@
+#include "app/pointer_area.hpp"
+
+#include "app/window_geometry.hpp"
+
+namespace vorn {
+
+namespace {
+
+bool onInnerArea(int column, int row) {
+    return column >= 0 && column < kInnerAreaWidthPixels && row >= 0 && row < kInnerAreaHeightPixels;
+}
+
+}  // namespace
+
+bool onPictureArea(int column, int row) {
+    return column >= -kPictureAreaBorder && column < kPictureAreaWidth - kPictureAreaBorder &&
+           row >= -kPictureAreaBorder && row < kPictureAreaHeight - kPictureAreaBorder;
+}
+
+std::optional<PointerPosition> reportedPointerPosition(int column, int row) {
+    if (onPictureArea(column, row) && !onInnerArea(column, row)) {
+        return std::nullopt;
+    }
+    return pointerPositionInUnits(column, row);
+}
+
+bool MoveFilter::isMove(int column, int row) {
+    const std::pair<int, int> position{column, row};
+    if (last_ == position) {
+        return false;
+    }
+    last_ = position;
+    return true;
+}
+
+}  // namespace vorn

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <utility>
+
+#include "app/pointer_scale.hpp"
+
+// Where over the picture area a pointer move counts, the same for every
+// windowing layer. Columns and rows count from the inner area's top-left
+// pixel, so the 2-pixel sunken edge lies at negative columns and rows and
+// past the inner area's far sides.
+
+namespace vorn {
+
+// Where a pointer move at (column, row) is reported, in the picture area's
+// units. Moves over the edge report nothing; moves beyond the whole area,
+// which arrive only while a drag holds the pointer, report as they come.
+std::optional<PointerPosition> reportedPointerPosition(int column, int row);
+
+// Whether (column, row) lies on the picture area, its edge included: where
+// releasing the button completes a click.
+bool onPictureArea(int column, int row);
+
+// Windowing systems also send a pointer move when nothing moved (after a
+// click, when a window appears under the pointer, after the page's layout
+// changes); those are not moves of the operator's, and in the stepping mode
+// one would step a frame. Only a changed position passes.
+class MoveFilter {
+public:
+    bool isMove(int column, int row);
+
+private:
+    std::optional<std::pair<int, int>> last_;
+};
+
+}  // namespace vorn
