@@ -8,6 +8,9 @@ include(${PROJECT_SOURCE_DIR}/cmake/DesktopIdentity.cmake)
 if(WIN32)
   include(${PROJECT_SOURCE_DIR}/cmake/WindowsPackaging.cmake)
   return()
+elseif(EMSCRIPTEN)
+  # The web build's one product is its folder (src/app/web).
+  return()
 endif()
 include(GNUInstallDirs)
 

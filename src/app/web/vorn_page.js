@@ -1,0 +1,75 @@
+// The page's side of VORN's web layer: the holders' canvases, drawing the
+// shown one, the input listeners and the ending. It only translates between
+// the browser and the program; the program decides everything.
+//
+// emscripten's optimiser parses this file with an older JavaScript grammar,
+// so it keeps to plain functions and loops.
+mergeInto(LibraryManager.library, {
+  $VornPage: {
+    holders: [],
+    context: null,
+    picture1: null,
+    listeners: [],
+  },
+
+  vorn_page_make_holder__deps: ['$VornPage'],
+  vorn_page_make_holder: function (holderNumber, rgba, width, height) {
+    const canvas = document.createElement('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+    canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
+    VornPage.holders[holderNumber] = canvas;
+  },
+
+  vorn_page_show_holder__deps: ['$VornPage'],
+  vorn_page_show_holder: function (holderNumber) {
+    if (VornPage.context === null) {
+      VornPage.context = document.getElementById('frame').getContext('2d', { alpha: false });
+    }
+    VornPage.context.drawImage(VornPage.holders[holderNumber], 0, 0);
+  },
+
+  vorn_page_listen__deps: ['$VornPage'],
+  vorn_page_listen: function (keyBuffer, keyBufferSize) {
+    const picture1 = document.getElementById('Picture1');
+    VornPage.picture1 = picture1;
+    const listen = (type, listener) => {
+      picture1.addEventListener(type, listener);
+      VornPage.listeners.push({ type: type, listener: listener });
+    };
+    listen('keydown', (event) => {
+      stringToUTF8(event.key, keyBuffer, keyBufferSize);
+      if (_vorn_web_key_pressed(event.shiftKey, event.ctrlKey, event.altKey, event.metaKey)) {
+        event.preventDefault();
+      }
+    });
+    listen('pointermove', (event) => {
+      const box = picture1.getBoundingClientRect();
+      _vorn_web_pointer_moved(event.clientX - box.left, event.clientY - box.top, event.buttons,
+                              event.shiftKey, event.ctrlKey, event.altKey);
+    });
+    // As on the desktop, a drag that leaves the picture area goes on
+    // reporting the pointer to it.
+    listen('pointerdown', (event) => picture1.setPointerCapture(event.pointerId));
+    listen('click', (event) => _vorn_web_clicked(event.detail));
+    listen('dblclick', () => _vorn_web_double_clicked());
+    picture1.focus({ preventScroll: true });
+  },
+
+  vorn_page_show_pointer_mode__deps: ['$VornPage'],
+  vorn_page_show_pointer_mode: function (steppingFrames) {
+    VornPage.picture1.style.cursor = steppingFrames ? 'ns-resize' : 'default';
+  },
+
+  vorn_page_end__deps: ['$VornPage'],
+  vorn_page_end: function (message) {
+    VornPage.listeners.forEach(function (entry) {
+      VornPage.picture1.removeEventListener(entry.type, entry.listener);
+    });
+    document.getElementById('VORN').remove();
+    const ending = document.getElementById('ending');
+    ending.textContent = UTF8ToString(message);
+    ending.hidden = false;
+  },
+});

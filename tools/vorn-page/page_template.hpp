@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorn::tools {
+
+// Fills the web page's template: each @NAME@ becomes the value the program
+// itself uses (the caption, HTML-escaped, and the window's sizes in pixels),
+// so that the page and the program cannot disagree. Throws
+// std::invalid_argument naming a placeholder it does not know, or an '@'
+// that opens none.
+std::string fillPageTemplate(std::string_view pageTemplate);
+
+}  // namespace vorn::tools
