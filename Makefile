@@ -4,7 +4,7 @@ PRESET ?= default
 BUILD_DIR := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan test-stress bench docs package windows soak clean fuzz fuzz-smoke
+.PHONY: all deps configure build run test test-asan test-stress bench docs package windows web web-run soak clean fuzz fuzz-smoke
 
 all: build
 
@@ -40,17 +40,19 @@ test-asan: deps
 
 # One report of every figure: the core's benchmarks, then the real window's
 # under Xvfb (framed by a window manager, as on a desktop), the Linux build
-# and the Windows build under Wine side by side. A report, not a test: nothing
-# fails on a slow machine.
+# and the Windows build under Wine side by side, then the web page's in
+# headless Chromium. A report, not a test: nothing fails on a slow machine.
 WINE_PREFIX := $(CURDIR)/build-windows/wine-prefix
 RUN_UNDER_WINE := $(CURDIR)/scripts/run-under-wine.sh $(WINE_PREFIX)
-bench: build windows
+bench: build windows web
 	@$(BUILD_DIR)/bench/vorn-bench --benchmark_out=$(BUILD_DIR)/bench/core.json --benchmark_out_format=json
 	@$(RUN_UNDER_WINE) build-windows/bench/windows/vorn-pace-bench.exe $(BUILD_DIR)/bench/windows-pace.json >/dev/null
 	@echo
 	@xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" tests/window/with_window_manager.sh \
 		$(BUILD_DIR)/bench/window/vorn-window-bench --core-json $(BUILD_DIR)/bench/core.json \
 		--windows-pace-json $(BUILD_DIR)/bench/windows-pace.json -- $(RUN_UNDER_WINE) $(CURDIR)/build-windows/vorn.exe
+	@echo
+	@/usr/bin/python3 bench/web/web_bench.py build-web
 
 # Random real input to the real window for SOAK_SECONDS, then the checks.
 SOAK_SECONDS ?= 600
@@ -73,6 +75,21 @@ windows: deps
 	@cmake --build --preset windows -j $(JOBS)
 	@cd build-windows && cpack -G ZIP
 
+# The web page, compiled to WebAssembly with emscripten: build-web/ holds
+# index.html, vorn.js and vorn.wasm, a folder any web server can serve.
+web: deps
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web -j $(JOBS)
+	@rm -rf build-web
+	@cmake --install build-wasm --prefix $(CURDIR)/build-web >/dev/null
+	@echo "The page is in build-web/: $$(ls build-web | paste -sd' ')"
+
+# Serves build-web/ on this machine only; open the address it prints.
+WEB_PORT ?= 8000
+web-run: web
+	@echo "VORN: open http://127.0.0.1:$(WEB_PORT)/ in a browser (Ctrl+C stops the server)."
+	@python3 -m http.server --bind 127.0.0.1 --directory build-web $(WEB_PORT)
+
 # The libFuzzer targets in build-fuzz/, each for FUZZ_SECONDS seconds; fails
 # if any finds a crash. FUZZ_PARALLEL=1 runs them at once.
 FUZZ_SECONDS ?= 60
@@ -84,4 +101,4 @@ fuzz-smoke: deps
 	@./scripts/fuzz.sh 30
 
 clean:
-	@rm -rf build build-asan build-fuzz build-windows
+	@rm -rf build build-asan build-fuzz build-windows build-wasm build-web

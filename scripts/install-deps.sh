@@ -19,6 +19,8 @@ packages=(
   binutils-mingw-w64-x86-64 icoutils desktop-file-utils dpkg-dev file
   # the Windows build, and Wine with a window manager to test it
   g++-mingw-w64-x86-64-posix wine wine64 openbox zip imagemagick
+  # the web page, and a headless browser driven over DevTools to test it
+  emscripten chromium python3-websocket python3-pil
 )
 
 missing=()

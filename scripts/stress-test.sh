@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the real-window suites of the default and the sanitizer builds COUNT
-# times in a row while a load of its own keeps every core busy, and prints
-# `N passed, M failed` over all the runs. A real-window test that fails under
+# Runs the real-window suites of the default and the sanitizer builds, and
+# the browser tests of the web page, COUNT times in a row while a load of its
+# own keeps every core busy, and prints `N passed, M failed` over all the runs. A real-window test that fails under
 # load is a fault to find, not a budget to raise.
 #
 #   scripts/stress-test.sh [COUNT]      (default 10)
@@ -15,7 +15,7 @@ cd "$root"
 source scripts/ctest-results.sh
 presets=(default asan)
 
-for preset in "${presets[@]}"; do
+for preset in "${presets[@]}" web; do
   cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$(nproc)" >/dev/null ||
     { echo "error: the $preset build failed" >&2; exit 1; }
 done
@@ -33,7 +33,10 @@ mkdir -p "$logs"
 for run in $(seq 1 "$count"); do
   for preset in "${presets[@]}"; do
     log="$logs/run-$run-$preset.log"
-    if ctest --preset "$preset" -L real-window >"$log" 2>&1; then
+    # The browser tests drive the page with the default build's client.
+    labels=real-window
+    [ "$preset" = default ] && labels='real-window|browser'
+    if ctest --preset "$preset" -L "$labels" >"$log" 2>&1; then
       passed=$((passed + 1))
       result=passed
     else

@@ -10,7 +10,8 @@
 # tests and a short soak under Xvfb included), sanitizers (the same suite
 # built with AddressSanitizer and UndefinedBehaviorSanitizer), fuzz (a short
 # run of every fuzz target), windows (the MinGW-w64 cross build's suite under
-# Wine). Each stage's output is also kept in build/test-logs/<stage>.log.
+# Wine), web (the WebAssembly build's page in headless Chromium). Each stage's
+# output is also kept in build/test-logs/<stage>.log.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +19,7 @@ cd "$root"
 # shellcheck source=scripts/ctest-results.sh
 source scripts/ctest-results.sh
 
-all_stages=(main sanitizers fuzz windows)
+all_stages=(main sanitizers fuzz windows web)
 stages=("$@")
 [ ${#stages[@]} -gt 0 ] || stages=("${all_stages[@]}")
 jobs=$(nproc)
@@ -31,6 +32,7 @@ stage_title() {
     sanitizers) echo "the sanitizer suite (AddressSanitizer and UndefinedBehaviorSanitizer build)" ;;
     fuzz) echo "the fuzz runs (every libFuzzer target for 30 s)" ;;
     windows) echo "the Windows suite (MinGW-w64 cross build: the core's tests under Wine, and the real-window suite against vorn.exe under Wine)" ;;
+    web) echo "the web suite (the WebAssembly build's page in headless Chromium)" ;;
     *) return 1 ;;
   esac
 }
@@ -38,10 +40,11 @@ stage_title() {
 # A stage's commands. A build that fails counts as one failed test named
 # after the build; the tests it would have run are not counted.
 # The real-window suite against vorn.exe under Wine (label wine) belongs to
-# the windows stage: it needs the cross build, and its X client comes from
-# the default build.
-run_main() { build_and_ctest default -LE wine; }
-run_sanitizers() { build_and_ctest asan -LE wine; }
+# the windows stage, and the browser tests (label browser) to the web stage:
+# each needs its cross build, and its test client comes from the default
+# build.
+run_main() { build_and_ctest default -LE 'wine|browser'; }
+run_sanitizers() { build_and_ctest asan -LE 'wine|browser'; }
 run_fuzz() { ./scripts/fuzz.sh 30; }
 run_windows() {
   local status=0
@@ -50,16 +53,24 @@ run_windows() {
   return "$status"
 }
 
-# build_and_ctest PRESET [CTEST ARGS...]
-build_and_ctest() {
+run_web() { build web && build_and_ctest default -L browser; }
+
+# build PRESET: configures and builds it.
+build() {
   local preset=$1
-  shift
   if ! { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$jobs"; }; then
     echo "build of preset $preset: FAILED"
     echo "0 passed, 1 failed"
     echo "failing: build-$preset"
     return 1
   fi
+}
+
+# build_and_ctest PRESET [CTEST ARGS...]
+build_and_ctest() {
+  local preset=$1
+  shift
+  build "$preset" || return 1
   ctest --preset "$preset" -j "$jobs" "$@"
 }
 

@@ -1,0 +1,293 @@
+"""The web page in a real browser: headless Chromium loads it from a local
+server and the tests read what it shows, as a person would see it, while
+they type and point at it.
+
+    VORN_SITE=<folder> VORN_FRAMES=<folder of Image1.bmp..> \
+    VORN_CAPTION_PROGRAM=<vorn-print-caption> python3 browser_test.py
+"""
+
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+from PIL import Image
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from devtools import Browser, SiteServer  # noqa: E402
+
+FRAME_COUNT = 20
+FRAME_WIDTH, FRAME_HEIGHT = 580, 550
+BORDER = 2
+# The inner area is one column narrower than a frame: the last column is
+# never seen. Below the frame, one row of the face colour shows.
+VISIBLE_COLUMNS = 579
+ENDED_TEXT = "VORN has ended. Reload the page to start it again."
+
+browser = None
+server = None
+caption = None
+reference_frames = []  # frame j as RGB, holder j + 1's picture
+
+
+def setUpModule():
+    global browser, server, caption
+    caption = subprocess.run([os.environ["VORN_CAPTION_PROGRAM"]], check=True, capture_output=True,
+                             text=True).stdout.rstrip("\n")
+    for holder in range(1, FRAME_COUNT + 1):
+        path = os.path.join(os.environ["VORN_FRAMES"], "Image%d.bmp" % holder)
+        reference_frames.append(Image.open(path).convert("RGB"))
+    server = SiteServer(os.environ["VORN_SITE"])
+    browser = Browser()
+
+
+def tearDownModule():
+    if browser is not None:
+        browser.close()
+    if server is not None:
+        server.close()
+
+
+class PageTest(unittest.TestCase):
+    device_scale = 1
+
+    def setUp(self):
+        browser.navigate(server.url, device_scale=self.device_scale)
+        self.visible_frames = [self.scaled(f.crop((0, 0, VISIBLE_COLUMNS, FRAME_HEIGHT))).tobytes()
+                               for f in reference_frames]
+
+    def scaled(self, image):
+        if self.device_scale == 1:
+            return image
+        return image.resize((image.width * self.device_scale, image.height * self.device_scale), Image.NEAREST)
+
+    @property
+    def picture1(self):
+        """Picture1's box on the page: left, top, width, height (CSS pixels).
+        Read anew each time, since the page places the window once it knows
+        its own size."""
+        return browser.evaluate(
+            "(() => { const r = document.getElementById('Picture1').getBoundingClientRect();"
+            " return [r.left, r.top, r.width, r.height]; })()")
+
+    def inner_area(self, shot, rows=FRAME_HEIGHT):
+        """The inner area's top `rows` rows, in device pixels."""
+        s = self.device_scale
+        box = self.picture1
+        left, top = round((box[0] + BORDER) * s), round((box[1] + BORDER) * s)
+        return shot.crop((left, top, left + VISIBLE_COLUMNS * s, top + rows * s))
+
+    def shown_frame(self, keep_a_mismatch=False):
+        """The frame the picture area shows now, or None if it shows none of
+        them exactly; then the screenshot is kept to look at, if asked."""
+        shot = browser.screenshot()
+        shown = self.inner_area(shot).tobytes()
+        for j, frame in enumerate(self.visible_frames):
+            if shown == frame:
+                return j
+        if keep_a_mismatch:
+            shot.save("%s-no-frame.png" % self.id().split(".")[-1])
+        return None
+
+    def next_frame(self, after, timeout=3.0):
+        """Waits for the picture area to change from frame `after`."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            frame = self.shown_frame(keep_a_mismatch=True)
+            self.assertIsNotNone(frame, "the picture area shows no frame exactly")
+            if frame != after:
+                return frame
+        self.fail("frame %d still shown after %.1f s" % (after, timeout))
+
+    def assert_holds(self, frame, seconds=1.4):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            self.assertEqual(self.shown_frame(), frame, "a halted sequence moved")
+
+    def first_frame(self, timeout=5.0):
+        """The first frame the page shows once the program has loaded."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            frame = self.shown_frame()
+            if frame is not None:
+                return frame
+        self.fail("the picture area showed no frame in %.1f s" % timeout)
+
+    def wait_until_running(self):
+        """The frame the loop has reached once it runs: it shows frame 1 on
+        its first pass."""
+        frame = self.first_frame()
+        if frame == 0:
+            frame = self.next_frame(0)
+        return frame
+
+    def inner_point(self, column, row):
+        """Page coordinates (CSS pixels) of inner-area pixel (column, row)."""
+        return (self.picture1[0] + BORDER + column + 0.5, self.picture1[1] + BORDER + row + 0.5)
+
+    def frames_shown(self):
+        return browser.draws()
+
+    def assert_ended(self):
+        browser.wait_for("!document.getElementById('ending').hidden", timeout=5)
+        self.assertIsNone(browser.evaluate("document.getElementById('VORN')"), "the window is still on the page")
+        self.assertEqual(browser.evaluate("document.getElementById('ending').textContent"), ENDED_TEXT)
+        shown = self.frames_shown()
+        time.sleep(0.5)
+        self.assertEqual(self.frames_shown(), shown, "the loop goes on after the end")
+
+
+class TheWindow(PageTest):
+    def test_title_and_title_bar_hold_the_caption_spaces_kept(self):
+        self.assertEqual(browser.evaluate("document.querySelector('title').textContent"), caption)
+        self.assertEqual(browser.evaluate("document.getElementById('caption').textContent"), caption)
+        self.assertEqual(browser.evaluate("getComputedStyle(document.getElementById('caption')).whiteSpace"), "pre")
+
+    def test_sizes_and_focus(self):
+        self.first_frame()
+        self.assertEqual(self.picture1[2:], [583, 768])
+        client = browser.evaluate("(() => { const r = document.getElementById('client').getBoundingClientRect();"
+                                  " return [r.left, r.top, r.width, r.height]; })()")
+        self.assertEqual(client[2:], [583, 553])
+        self.assertEqual(self.picture1[:2], client[:2], "Picture1 is docked at the client area's top left")
+        self.assertEqual(browser.evaluate("document.activeElement.id"), "Picture1")
+
+    def test_picture_area_shows_the_frame_exactly_and_the_face_below_it(self):
+        self.wait_until_running()
+        self.assertIsNotNone(self.shown_frame())
+        below = self.inner_area(browser.screenshot(), rows=FRAME_HEIGHT + 1).crop(
+            (0, FRAME_HEIGHT, VISIBLE_COLUMNS, FRAME_HEIGHT + 1))
+        face = (0xF0, 0xF0, 0xF0)
+        self.assertEqual(set(below.getdata()), {face}, "inner row 550 shows the face colour")
+
+    def test_frames_one_two_and_three_come_about_a_second_apart(self):
+        self.assertIn(self.first_frame(), (0, 1))
+        seen = {}
+        frame = self.wait_until_running()
+        seen[frame] = time.monotonic()
+        while len(seen) < 3:
+            frame = self.next_frame(frame, timeout=3)
+            seen[frame] = time.monotonic()
+        self.assertEqual(sorted(seen), [1, 2, 3])
+        for earlier, later in ((1, 2), (2, 3)):
+            gap = seen[later] - seen[earlier]
+            self.assertGreater(gap, 0.7, "frames %d and %d" % (earlier, later))
+            self.assertLess(gap, 1.5, "frames %d and %d" % (earlier, later))
+
+
+class TheKeys(PageTest):
+    def test_step_run_and_stop_keys_as_the_table_says(self):
+        f = self.wait_until_running()
+        # From the start-up run, "*" steps one frame on and halts.
+        browser.type_key("*")
+        self.assertEqual(self.next_frame(f), (f + 1) % 20)
+        self.assert_holds((f + 1) % 20)
+        f = (f + 1) % 20
+        # Halted: space and "." step forward, "/" steps back.
+        for key, step in ((" ", 1), (".", 1), ("/", -1)):
+            browser.type_key(key)
+            self.assertEqual(self.next_frame(f), (f + step) % 20, "key %r" % key)
+            f = (f + step) % 20
+        # Letters, digits and "=" change nothing.
+        for key in "a5=":
+            browser.type_key(key)
+        self.assert_holds(f)
+        # "-" runs backward: two frames back, then one a pass; "*" stops it.
+        browser.type_key("-")
+        self.assertEqual(self.next_frame(f), (f - 2) % 20)
+        self.assertEqual(self.next_frame((f - 2) % 20), (f - 3) % 20)
+        browser.type_key("*")
+        f = self.shown_frame()
+        self.assert_holds(f)
+        # "+" and "," run forward: two frames on, then one a pass; "/" stops.
+        for key in "+,":
+            browser.type_key(key)
+            self.assertEqual(self.next_frame(f), (f + 2) % 20, "key %r" % key)
+            self.assertEqual(self.next_frame((f + 2) % 20), (f + 3) % 20, "key %r" % key)
+            browser.type_key("/")
+            f = self.shown_frame()
+            self.assert_holds(f, seconds=1.2)
+
+    def test_escape_ends_it_and_a_reload_starts_it_again(self):
+        self.wait_until_running()
+        browser.type_key("Escape")
+        self.assert_ended()
+        browser.navigate(server.url)
+        self.assertIsNotNone(browser.evaluate("document.getElementById('VORN')"))
+        self.wait_until_running()
+
+
+class ThePointer(PageTest):
+    CURSOR_IS = "getComputedStyle(document.getElementById('Picture1')).cursor === '%s'"
+
+    def passes_per_second(self, seconds=1.0):
+        before = self.frames_shown()
+        time.sleep(seconds)
+        return (self.frames_shown() - before) / seconds
+
+    def test_near_the_top_left_it_runs_fast_and_near_the_bottom_right_slower(self):
+        self.wait_until_running()
+        browser.move_pointer(*self.inner_point(3, 3))
+        time.sleep(0.2)
+        fast = self.passes_per_second()
+        self.assertGreater(fast, 30, "at the start pace it shows one frame a second")
+        browser.move_pointer(*self.inner_point(578, 550))
+        time.sleep(0.2)
+        # About 9,600 counts: no more than about 100 passes a second.
+        self.assertLess(self.passes_per_second(), 120)
+        self.assertEqual(browser.evaluate("getComputedStyle(document.getElementById('Picture1')).cursor"),
+                         "default")
+
+    def test_a_click_enters_step_mode_and_moving_down_steps_forward(self):
+        f = self.wait_until_running()
+        browser.click(*self.inner_point(200, 100))
+        # The click waits for the next event service, up to a second away.
+        browser.wait_for(self.CURSOR_IS % "ns-resize", timeout=3)
+        # The first move down steps on and halts; each further one steps on.
+        f = self.shown_frame()
+        for row in (120, 140, 160):
+            browser.move_pointer(*self.inner_point(200, row))
+            self.assertEqual(self.next_frame(f), (f + 1) % 20, "move down to row %d" % row)
+            f = (f + 1) % 20
+        browser.move_pointer(*self.inner_point(200, 130))
+        self.assertEqual(self.next_frame(f), (f - 1) % 20, "a move up steps back")
+        f = (f - 1) % 20
+        self.assert_holds(f, seconds=0.5)
+        # A second click restores the start-up run.
+        browser.click(*self.inner_point(200, 130))
+        browser.wait_for(self.CURSOR_IS % "default", timeout=3)
+        self.next_frame(f)
+
+    def test_moves_over_the_sunken_edge_report_nothing(self):
+        self.wait_until_running()
+        left, top = self.picture1[0], self.picture1[1]
+        browser.move_pointer(left + 0.5, top + 100.5)
+        browser.move_pointer(left + 1.5, top + 200.5)
+        time.sleep(0.3)
+        self.assertLess(self.passes_per_second(1.2), 3, "a move over the edge changed the pace")
+
+    def test_a_double_click_ends_it(self):
+        self.wait_until_running()
+        browser.click(*self.inner_point(300, 300), count=2)
+        self.assert_ended()
+
+
+class AtDeviceScaleTwo(PageTest):
+    device_scale = 2
+
+    def test_the_frame_is_doubled_pixel_for_pixel(self):
+        self.wait_until_running()
+        self.assertIsNotNone(self.shown_frame(), "no frame, doubled, matches the picture area")
+
+    def test_the_pointer_scale_still_maps_the_inner_area(self):
+        self.wait_until_running()
+        browser.move_pointer(*self.inner_point(3, 3))
+        time.sleep(0.2)
+        before = self.frames_shown()
+        time.sleep(1.0)
+        self.assertGreater(self.frames_shown() - before, 30)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
