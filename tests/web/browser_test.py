@@ -239,6 +239,21 @@ class ThePointer(PageTest):
         self.assertEqual(browser.evaluate("getComputedStyle(document.getElementById('Picture1')).cursor"),
                          "default")
 
+    def test_a_drag_past_the_left_edge_makes_no_delay_yet_it_paints_and_answers(self):
+        # Dragged left of the area x < 0, so k < 0 and the delay makes no
+        # count: a pass that does not wait must still let the browser paint
+        # and deliver input.
+        self.wait_until_running()
+        x, y = self.inner_point(100, 200)
+        browser.call("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", buttons=1,
+                     clickCount=1)
+        browser.move_pointer(x - 160, y, buttons=1)
+        time.sleep(0.3)
+        self.assertGreater(self.passes_per_second(), 30)
+        self.next_frame(self.shown_frame(), timeout=1)  # the screen follows the passes
+        browser.type_key("Escape")
+        self.assert_ended()
+
     def test_a_click_enters_step_mode_and_moving_down_steps_forward(self):
         f = self.wait_until_running()
         browser.click(*self.inner_point(200, 100))
