@@ -64,9 +64,9 @@ class PageTest(unittest.TestCase):
 
     @property
     def picture1(self):
-        """Picture1's box on the page: left, top, width, height (CSS pixels).
-        Read anew each time, since the page places the window once it knows
-        its own size."""
+        """Picture1's box on the page: left, top, width, height (CSS pixels),
+        read anew each time rather than trusted from before the program
+        started."""
         return browser.evaluate(
             "(() => { const r = document.getElementById('Picture1').getBoundingClientRect();"
             " return [r.left, r.top, r.width, r.height]; })()")
