@@ -64,6 +64,18 @@ void forEachDiscSpan(const IndexedImage& image, Point centre, double radius, Spa
     }
 }
 
+// `region` with each vertex that lies that near a row of pixel centres moved
+// onto it, so that the rows an edge crosses do not depend on the last bits.
+Region withVerticesSnappedToRows(const Region& region) {
+    Region snapped = region;
+    for (Contour& contour : snapped) {
+        for (Point& point : contour) {
+            point.y = snappedToCentre(point.y);
+        }
+    }
+    return snapped;
+}
+
 // x of the crossings of all contour edges with the horizontal line at `y`.
 // An edge counts when y lies in [lower end, upper end), so a vertex shared by
 // two edges is counted once.
@@ -74,9 +86,7 @@ void collectCrossings(const Region& region, double y, std::vector<double>& cross
         for (std::size_t i = 0; i < count; ++i) {
             const Point a = contour[i];
             const Point b = contour[(i + 1) % count];
-            const double aRow = snappedToCentre(a.y);
-            const double bRow = snappedToCentre(b.y);
-            const bool crosses = (aRow <= y && y < bRow) || (bRow <= y && y < aRow);
+            const bool crosses = (a.y <= y && y < b.y) || (b.y <= y && y < a.y);
             if (crosses) {
                 crossings.push_back(a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y));
             }
@@ -119,7 +129,8 @@ void copyDisc(IndexedImage& image, const IndexedImage& source, Point centre, dou
     });
 }
 
-void fillRegion(IndexedImage& image, const Region& region, std::uint8_t colour) {
+void fillRegion(IndexedImage& image, const Region& shape, std::uint8_t colour) {
+    const Region region = withVerticesSnappedToRows(shape);
     double top = INFINITY;
     double bottom = -INFINITY;
     for (const Contour& contour : region) {
@@ -141,9 +152,9 @@ void fillRegion(IndexedImage& image, const Region& region, std::uint8_t colour) 
     }
 }
 
-bool regionContains(const Region& region, Point point) {
+bool regionContains(const Region& shape, Point point) {
     std::vector<double> crossings;
-    collectCrossings(region, point.y, crossings);
+    collectCrossings(withVerticesSnappedToRows(shape), point.y, crossings);
     // Spans are closed at both ends, as fillRegion writes them.
     if (std::find(crossings.begin(), crossings.end(), point.x) != crossings.end()) {
         return true;
