@@ -1,23 +1,18 @@
 #include "app/qt/qt_input_codes.hpp"
 
+#include "app/input_masks.hpp"
 #include "input/key_commands.hpp"
 
 namespace vorn {
 
 std::int16_t buttonCode(Qt::MouseButtons buttons) {
-    std::int16_t code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
+    return buttonMask(buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton),
+                      buttons.testFlag(Qt::MiddleButton));
 }
 
 std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
-    std::int16_t code = 0;
-    if (modifiers & Qt::ShiftModifier) code |= 1;
-    if (modifiers & Qt::ControlModifier) code |= 2;
-    if (modifiers & Qt::AltModifier) code |= 4;
-    return code;
+    return shiftMask(modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
+                     modifiers.testFlag(Qt::AltModifier));
 }
 
 std::vector<std::int16_t> typedCharacterCodes(int key, const QString& text) {

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "app/input_masks.hpp"
 #include "app/window_geometry.hpp"
+#include "input/key_commands.hpp"
 
 namespace vorn::web {
 
@@ -35,7 +37,7 @@ std::optional<std::int16_t> typedCharacterCode(std::string_view key, Modifiers m
     if (modifiers.control || modifiers.alt || modifiers.meta) {
         return std::nullopt;
     }
-    if (key == "Escape") return 27;
+    if (key == "Escape") return kEscapeKey;
     if (key == "Enter") return 13;
     if (key == "Backspace") return 8;
     if (key == "Tab") return 9;
@@ -48,15 +50,12 @@ std::optional<std::int16_t> typedCharacterCode(std::string_view key, Modifiers m
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(*code));
 }
 
-std::int16_t buttonCode(unsigned buttons) { return static_cast<std::int16_t>(buttons & 0x7); }
-
-std::int16_t shiftCode(Modifiers modifiers) {
-    std::int16_t code = 0;
-    if (modifiers.shift) code |= 1;
-    if (modifiers.control) code |= 2;
-    if (modifiers.alt) code |= 4;
-    return code;
+std::int16_t buttonCode(unsigned buttons) {
+    // The event's bits: primary 1, secondary 2, auxiliary (middle) 4.
+    return buttonMask((buttons & 1) != 0, (buttons & 2) != 0, (buttons & 4) != 0);
 }
+
+std::int16_t shiftCode(Modifiers modifiers) { return shiftMask(modifiers.shift, modifiers.control, modifiers.alt); }
 
 std::pair<int, int> innerAreaPixel(double left, double top) {
     return {static_cast<int>(std::floor(left)) - kPictureAreaBorder,

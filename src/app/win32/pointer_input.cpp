@@ -1,21 +1,16 @@
 #include "app/win32/pointer_input.hpp"
 
+#include "app/input_masks.hpp"
+
 namespace vorn::win32 {
 
 std::int16_t buttonCode(unsigned keyFlags) {
-    std::int16_t code = 0;
-    if (keyFlags & kLeftButtonFlag) code |= 1;
-    if (keyFlags & kRightButtonFlag) code |= 2;
-    if (keyFlags & kMiddleButtonFlag) code |= 4;
-    return code;
+    return buttonMask((keyFlags & kLeftButtonFlag) != 0, (keyFlags & kRightButtonFlag) != 0,
+                      (keyFlags & kMiddleButtonFlag) != 0);
 }
 
 std::int16_t shiftCode(unsigned keyFlags, bool altDown) {
-    std::int16_t code = 0;
-    if (keyFlags & kShiftFlag) code |= 1;
-    if (keyFlags & kControlFlag) code |= 2;
-    if (altDown) code |= 4;
-    return code;
+    return shiftMask((keyFlags & kShiftFlag) != 0, (keyFlags & kControlFlag) != 0, altDown);
 }
 
 bool ClickTracker::leftReleased(bool overPictureArea) {
