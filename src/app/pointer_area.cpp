@@ -10,7 +10,14 @@ bool onInnerArea(int column, int row) {
     return column >= 0 && column < kInnerAreaWidthPixels && row >= 0 && row < kInnerAreaHeightPixels;
 }
 
+// x / divisor rounded towards minus infinity; `divisor` is positive.
+int floorDivide(int x, int divisor) { return x >= 0 ? x / divisor : -((-x + divisor - 1) / divisor); }
+
 }  // namespace
+
+std::pair<int, int> innerPixelUnder(int x, int y, int scale) {
+    return {floorDivide(x, scale) - kPictureAreaBorder, floorDivide(y, scale) - kPictureAreaBorder};
+}
 
 bool onPictureArea(int column, int row) {
     return column >= -kPictureAreaBorder && column < kPictureAreaWidth - kPictureAreaBorder &&

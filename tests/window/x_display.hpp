@@ -39,6 +39,10 @@ public:
     // bottom); none without a window manager.
     QMargins frameExtents(Window window);
     QRect screenArea();
+    // Tells the programs started from now on that the screen has `dpi` dots
+    // per inch, as a desktop's settings do: Xft.dpi in the server's resource
+    // database.
+    void setDotsPerInch(int dpi);
     QImage grab(const QRect& rootArea);
     // The window that has the keyboard focus.
     Window focusWindow();

@@ -35,6 +35,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "vorn: %s\n", error.what());
     }
     vorn::endOnDisplayLoss();
+    // The window scales itself by a whole number from the screen's density;
+    // Qt's own scaling would stretch it again, by a fraction, and blur it.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorn"));
     QApplication::setApplicationVersion(QStringLiteral(VORN_APPLICATION_VERSION));

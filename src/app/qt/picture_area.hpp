@@ -1,22 +1,27 @@
 #pragma once
 
-#include <QFrame>
+#include <QWidget>
 #include <cstdint>
 #include <functional>
 
-#include "app/pointer_scale.hpp"
+#include "app/display_scale.hpp"
 
 class QImage;
 
 namespace vorn {
 
-// Picture1: a sunken-bordered area, taller than the window, that shows the
-// current frame unscaled at the top-left of its inner area and hands the
-// operator's key and pointer input to the window's handlers.
-class PictureArea final : public QFrame {
+// Picture1: a sunken-edged area, taller than the window, that shows the
+// current frame at the top-left of its inner area, each frame pixel an s × s
+// block at the window's scale s, and hands the operator's key and pointer
+// input to the window's handlers.
+class PictureArea final : public QWidget {
     Q_OBJECT
 public:
     explicit PictureArea(QWidget* parent);
+
+    // Redraws the area, edge and frame, at whole-number scale `scale`.
+    void setScale(int scale);
+    int scale() const { return scaled_.scale; }
 
     // Shows `picture` (not copied; it must outlive its showing) and paints it
     // before returning.
@@ -37,6 +42,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    QRect innerArea() const;
+    void drawEdge(QPainter& painter) const;
+    // The inner-area pixel under the event's position.
+    std::pair<int, int> innerPixel(const QMouseEvent& event) const;
+
+    ScaledWindow scaled_;
     const QImage* picture_ = nullptr;
     bool clickPressed_ = false;
 };

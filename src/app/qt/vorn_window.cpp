@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include "app/qt/frame_holder.hpp"
 #include "app/qt/picture_area.hpp"
 #include "app/vorn_form.hpp"
+#include "app/display_scale.hpp"
 #include "app/window_geometry.hpp"
 #include "frames/frame_records.hpp"
 #include "frames/frame_set.hpp"
@@ -22,7 +24,7 @@ namespace vorn {
 VornWindow::VornWindow(const FrameSet& frameSet) : picture1_(new PictureArea(this)), holders_(kHolderCount) {
     setObjectName(QStringLiteral("VORN"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setFixedSize(kClientWidth, kClientHeight);
+    setScale(1);
     QPalette facePalette = palette();
     facePalette.setColor(QPalette::Window, facePalette.color(QPalette::Button));
     setPalette(facePalette);
@@ -49,20 +51,61 @@ const FrameHolder* VornWindow::holder(int holderNumber) const {
     return holders_.at(static_cast<std::size_t>(holderNumber - 1));
 }
 
+namespace {
+
+PixelRect toPixelRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+}  // namespace
+
+int VornWindow::scale() const { return picture1_->scale(); }
+
+void VornWindow::setScale(int scale) {
+    const PixelSize client = ScaledWindow{scale}.client();
+    setFixedSize(client.width, client.height);
+    picture1_->setScale(scale);
+}
+
+QScreen* VornWindow::screenToOpenOn() const {
+    if (isVisible() && screen() != nullptr) {
+        return screen();
+    }
+    QScreen* underPointer = QGuiApplication::screenAt(QCursor::pos());
+    return underPointer != nullptr ? underPointer : QGuiApplication::primaryScreen();
+}
+
+int VornWindow::scaleFor(const QScreen& where) const {
+    // The frame belongs in the size that must fit; its margins are known
+    // once a window manager has framed the window, and are none without one.
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QRect available = where.availableGeometry();
+    return windowScale(qRound(where.logicalDotsPerInch()), {available.width(), available.height()},
+                       {frame.left() + frame.right(), frame.top() + frame.bottom()});
+}
+
 void VornWindow::centreOnScreen() {
-    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    QScreen* where = screenToOpenOn();
     if (where == nullptr) {
         return;
     }
+    setScale(scaleFor(*where));
+    followScreenChanges();
     // move() places the frame's corner, so the frame belongs in the size that
-    // is centred; its margins are known once a window manager has framed the
-    // window, and are none without one.
+    // is centred.
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
     centredInFrame_ = !frame.isNull();
     const QSize whole = size().grownBy(frame);
-    const QRect available = where->availableGeometry();
-    move(available.x() + (available.width() - whole.width()) / 2,
-         available.y() + (available.height() - whole.height()) / 2);
+    const PixelPoint at = centredPlacement(toPixelRect(where->availableGeometry()), {whole.width(), whole.height()});
+    move(at.x, at.y);
+}
+
+void VornWindow::followScreenChanges() {
+    if (followingScreens_ || windowHandle() == nullptr) {
+        return;
+    }
+    followingScreens_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* now) {
+        if (now != nullptr) setScale(scaleFor(*now));
+    });
 }
 
 const FramePicture* VornWindow::holderPicture(int holderNumber) const {
@@ -115,6 +158,11 @@ void VornWindow::moveEvent(QMoveEvent* event) {
     if (framed && !centredInFrame_) {
         centreOnScreen();
     }
+}
+
+void VornWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    followScreenChanges();
 }
 
 void VornWindow::closeEvent(QCloseEvent* event) {

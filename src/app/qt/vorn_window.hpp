@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <QScreen>
 #include <vector>
 
 #include "app/form_window.hpp"
@@ -27,9 +28,15 @@ public:
     PictureArea* picture1() const { return picture1_; }
     const FrameHolder* holder(int holderNumber) const;
 
-    // Centres the window, frame included, on its screen's available area;
-    // again once a window manager has framed it.
+    // Scales the window by the whole number its screen's density asks for,
+    // as far as it fits the screen's available area, and centres it there,
+    // frame included: on the screen under the pointer before the window is
+    // shown, and again on its own screen once a window manager has framed it.
     void centreOnScreen();
+    // Draws the window, its picture area and the frames at whole-number
+    // scale `scale`.
+    void setScale(int scale);
+    int scale() const;
 
     const FramePicture* holderPicture(int holderNumber) const override;
     void showPicture(const FramePicture& picture) override;
@@ -42,8 +49,15 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QScreen* screenToOpenOn() const;
+    int scaleFor(const QScreen& where) const;
+    // A move to a screen of another density scales the window anew.
+    void followScreenChanges();
+
+    bool followingScreens_ = false;
     PictureArea* picture1_;
     std::vector<FrameHolder*> holders_;  // index: holder number - 1
     bool centredInFrame_ = false;
