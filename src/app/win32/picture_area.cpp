@@ -1,10 +1,11 @@
 #include "app/win32/picture_area.hpp"
 
+#include <imm.h>
 #include <windowsx.h>
 
 #include "app/vorn_form.hpp"
 #include "app/win32/win32_error.hpp"
-#include "app/window_geometry.hpp"
+#include "app/sunken_edge.hpp"
 
 namespace vorn::win32 {
 
@@ -15,6 +16,18 @@ namespace {
 
 constexpr const wchar_t* kClassName = L"VORN.Picture1";
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
+
+int systemColourOf(EdgeShade shade) {
+    switch (shade) {
+        case EdgeShade::kShadow: return COLOR_BTNSHADOW;
+        case EdgeShade::kHighlight: return COLOR_BTNHIGHLIGHT;
+        case EdgeShade::kDarkShadow: return COLOR_3DDKSHADOW;
+        case EdgeShade::kLight: return COLOR_3DLIGHT;
+    }
+    return COLOR_BTNFACE;
+}
+
+RECT toRect(const PixelRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
 
 }  // namespace
 
@@ -33,20 +46,34 @@ void PictureArea::registerClass(HINSTANCE instance) {
     }
 }
 
-PictureArea::PictureArea(HWND parent, HINSTANCE instance) {
-    // The window is sized with its edge: the client (inner) area is
-    // 2 px smaller on every side.
-    CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"Picture1", WS_CHILD | WS_VISIBLE, 0, 0, kPictureAreaWidth,
-                    kPictureAreaHeight, parent, nullptr, instance, this);
+PictureArea::PictureArea(HWND parent, HINSTANCE instance, int scale) : scaled_{scale} {
+    // The edge is drawn in the client area, not left to WS_EX_CLIENTEDGE,
+    // whose width follows the system's metrics rather than the window's
+    // whole-number scale.
+    const PixelSize size = scaled_.pictureArea();
+    CreateWindowExW(0, kClassName, L"Picture1", WS_CHILD | WS_VISIBLE, 0, 0, size.width, size.height, parent, nullptr,
+                    instance, this);
     if (window_ == nullptr) {
         throwLastError("cannot make the picture area");
     }
+    // Keys arrive as the characters they type, also while an input method
+    // for Chinese, Japanese or Korean is active: the area takes no
+    // composition, which would swallow them.
+    ImmAssociateContextEx(window_, nullptr, 0);
     // The move Windows sends when the window appears under a pointer that
     // has not moved is not the operator's.
     POINT at{};
     if (GetCursorPos(&at) && ScreenToClient(window_, &at)) {
-        moves_.isMove(at.x, at.y);
+        const auto [column, row] = innerPixelUnder(at.x, at.y, scaled_.scale);
+        moves_.isMove(column, row);
     }
+}
+
+void PictureArea::setScale(int scale) {
+    scaled_ = ScaledWindow{scale};
+    const PixelSize size = scaled_.pictureArea();
+    SetWindowPos(window_, nullptr, 0, 0, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 bool PictureArea::show(const DibPicture& picture) {
@@ -55,7 +82,7 @@ bool PictureArea::show(const DibPicture& picture) {
     if (dc == nullptr) {
         return false;
     }
-    const bool drawn = drawPicture(dc, picture);
+    const bool drawn = drawPicture(dc, picture, scaled_);
     ReleaseDC(window_, dc);
     // Batched GDI calls would otherwise reach the screen only at the next
     // message wait, and the loop waits for none: it sleeps, then peeks. Wine
@@ -111,6 +138,12 @@ LRESULT PictureArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CHAR:
             if (form_ != nullptr) form_->Picture1_KeyPress(static_cast<std::int16_t>(wParam));
             return 0;
+        case WM_SYSCHAR:
+            // Alt with a character types nothing here. Alt+Space still opens
+            // the window menu; any other would only beep, as the window has
+            // no menu for it to choose from.
+            if (wParam == L' ') break;
+            return 0;
         case WM_MOUSEMOVE:
             pointerMoved(wParam, lParam);
             return 0;
@@ -123,6 +156,9 @@ LRESULT PictureArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
             buttonReleased(message, wParam, lParam);
+            return 0;
+        case WM_CAPTURECHANGED:
+            clicks_.captureLost();
             return 0;
         case WM_LBUTTONDBLCLK:
             SetCapture(window_);
@@ -138,23 +174,34 @@ LRESULT PictureArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void PictureArea::paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(window_, &paint);
+    paintEdge(dc);
+    const RECT inner = toRect(scaled_.innerArea());
     if (picture_ != nullptr) {
-        drawPicture(dc, *picture_);
-        ExcludeClipRect(dc, 0, 0, picture_->width(), picture_->height());
+        drawPicture(dc, *picture_, scaled_);
+        const RECT frame = toRect(scaled_.visibleFrameArea({picture_->width(), picture_->height()}));
+        ExcludeClipRect(dc, frame.left, frame.top, frame.right, frame.bottom);
     }
     // The face colour shows wherever the frame does not reach (one row at
     // the foot of the window, and all of it before the first frame).
-    RECT inner{};
-    GetClientRect(window_, &inner);
     FillRect(dc, &inner, GetSysColorBrush(COLOR_BTNFACE));
     EndPaint(window_, &paint);
 }
 
-void PictureArea::pointerMoved(WPARAM keyFlags, LPARAM position) {
+void PictureArea::paintEdge(HDC dc) const {
+    for (const EdgeBand& band : sunkenEdgeBands(scaled_)) {
+        const RECT area = toRect(band.area);
+        FillRect(dc, &area, GetSysColorBrush(systemColourOf(band.shade)));
+    }
+}
+
+std::pair<int, int> PictureArea::innerPixel(LPARAM position) const {
     // Signed: while a drag holds the pointer, it reports positions left of
     // and above the area as negative.
-    const int column = GET_X_LPARAM(position);
-    const int row = GET_Y_LPARAM(position);
+    return innerPixelUnder(GET_X_LPARAM(position), GET_Y_LPARAM(position), scaled_.scale);
+}
+
+void PictureArea::pointerMoved(WPARAM keyFlags, LPARAM position) {
+    const auto [column, row] = innerPixel(position);
     if (!moves_.isMove(column, row)) {
         return;
     }
@@ -177,15 +224,16 @@ void PictureArea::buttonPressed(UINT message) {
 }
 
 void PictureArea::buttonReleased(UINT message, WPARAM keyFlags, LPARAM position) {
+    // The click is judged before the capture goes: letting it go sends
+    // WM_CAPTURECHANGED, which forgets the press.
+    if (message == WM_LBUTTONUP) {
+        const auto [column, row] = innerPixel(position);
+        if (clicks_.leftReleased(onPictureArea(column, row)) && form_ != nullptr) {
+            form_->Picture1_Click();
+        }
+    }
     if ((keyFlags & kAnyButton) == 0) {
         ReleaseCapture();
-    }
-    if (message != WM_LBUTTONUP) {
-        return;
-    }
-    const bool over = onPictureArea(GET_X_LPARAM(position), GET_Y_LPARAM(position));
-    if (clicks_.leftReleased(over) && form_ != nullptr) {
-        form_->Picture1_Click();
     }
 }
 

@@ -34,6 +34,9 @@ public:
     // Whether this release completes a click.
     bool leftReleased(bool overPictureArea);
     void leftDoubleClicked() { pressed_ = false; }
+    // The area lost the pointer (Alt+Tab, another window took it): a press
+    // before that completes no click.
+    void captureLost() { pressed_ = false; }
 
 private:
     bool pressed_ = false;

@@ -43,6 +43,10 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    void endStartingCursor();
+    // Draws the window at whole-number scale `scale`, its whole at `whole`.
+    void rescale(int scale, const PixelRect& whole);
+
     HWND window_ = nullptr;
     std::unique_ptr<PictureArea> picture1_;
     std::vector<std::unique_ptr<DibPicture>> holders_;  // index: holder number - 1
