@@ -6,8 +6,9 @@ namespace vorn {
 
 namespace {
 
-bool onInnerArea(int column, int row) {
-    return column >= 0 && column < kInnerAreaWidthPixels && row >= 0 && row < kInnerAreaHeightPixels;
+bool onPictureArea(int column, int row) {
+    return column >= -kPictureAreaBorder && column < kPictureAreaWidth - kPictureAreaBorder &&
+           row >= -kPictureAreaBorder && row < kPictureAreaHeight - kPictureAreaBorder;
 }
 
 // x / divisor rounded towards minus infinity; `divisor` is positive.
@@ -19,9 +20,8 @@ std::pair<int, int> innerPixelUnder(int x, int y, int scale) {
     return {floorDivide(x, scale) - kPictureAreaBorder, floorDivide(y, scale) - kPictureAreaBorder};
 }
 
-bool onPictureArea(int column, int row) {
-    return column >= -kPictureAreaBorder && column < kPictureAreaWidth - kPictureAreaBorder &&
-           row >= -kPictureAreaBorder && row < kPictureAreaHeight - kPictureAreaBorder;
+bool onInnerArea(int column, int row) {
+    return column >= 0 && column < kInnerAreaWidthPixels && row >= 0 && row < kInnerAreaHeightPixels;
 }
 
 std::optional<PointerPosition> reportedPointerPosition(int column, int row) {

@@ -25,9 +25,9 @@ std::pair<int, int> innerPixelUnder(int x, int y, int scale);
 // which arrive only while a drag holds the pointer, report as they come.
 std::optional<PointerPosition> reportedPointerPosition(int column, int row);
 
-// Whether (column, row) lies on the picture area, its edge included: where
-// releasing the button completes a click.
-bool onPictureArea(int column, int row);
+// Whether (column, row) lies on the inner area: where a press and a release
+// make a click.
+bool onInnerArea(int column, int row);
 
 // Windowing systems also send a pointer move when nothing moved (after a
 // click, when a window appears under the pointer, after the page's layout

@@ -46,7 +46,7 @@ public:
     void clearWindow() override { calls.push_back("clear"); }
     void quit() override { throw Ended{"quit"}; }
     void showPointerMode(PointerMode mode) override { modes.push_back(mode); }
-    void failFrame(const std::string& what) override { throw Ended{"failed: " + what}; }
+    void fail(const std::string& what) override { throw Ended{"failed: " + what}; }
 
     std::vector<Picture> pictures;
     int emptyHolder = 0;

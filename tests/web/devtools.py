@@ -233,6 +233,19 @@ class Browser:
             self.call("Input.dispatchKeyEvent", type="keyDown", **fields)
         self.call("Input.dispatchKeyEvent", type="keyUp", **fields)
 
+    def type_with_control(self, key, code, key_code):
+        """`key` typed with Ctrl held: the browser sends no character."""
+        fields = dict(key=key, code=code, windowsVirtualKeyCode=key_code, nativeVirtualKeyCode=key_code,
+                      modifiers=2)
+        self.call("Input.dispatchKeyEvent", type="rawKeyDown", **fields)
+        self.call("Input.dispatchKeyEvent", type="keyUp", **fields)
+
+    def press(self, x, y):
+        self.call("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", buttons=1, clickCount=1)
+
+    def release(self, x, y):
+        self.call("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button="left", buttons=0, clickCount=1)
+
     def move_pointer(self, x, y, buttons=0, modifiers=0):
         self.call("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y, buttons=buttons, modifiers=modifiers,
                   button="left" if buttons & 1 else "none")

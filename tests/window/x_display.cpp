@@ -190,6 +190,17 @@ void XDisplay::typeKeysym(unsigned long keysym, bool withShift) {
     flush();
 }
 
+void XDisplay::typeWithModifier(unsigned long modifier, unsigned long keysym) {
+    const KeyCode held = XKeysymToKeycode(display_, modifier);
+    if (held == 0) {
+        throw std::runtime_error("no key code for keysym " + std::to_string(modifier));
+    }
+    XTestFakeKeyEvent(display_, held, True, CurrentTime);
+    typeKeysym(keysym);
+    XTestFakeKeyEvent(display_, held, False, CurrentTime);
+    flush();
+}
+
 void XDisplay::movePointer(int rootX, int rootY) {
     XTestFakeMotionEvent(display_, DefaultScreen(display_), rootX, rootY, CurrentTime);
     flush();

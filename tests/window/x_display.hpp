@@ -48,6 +48,8 @@ public:
     Window focusWindow();
 
     void typeKeysym(unsigned long keysym, bool withShift = false);
+    // Types `keysym` while the modifier key `modifier` (XK_Alt_L, say) is held.
+    void typeWithModifier(unsigned long modifier, unsigned long keysym);
     void movePointer(int rootX, int rootY);
     void pressButton(unsigned button);
     void releaseButton(unsigned button);

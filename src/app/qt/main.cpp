@@ -70,8 +70,10 @@ int main(int argc, char* argv[]) {
         // would keep the window blank for a second.
         QElapsedTimer waited;
         waited.start();
+        // The operator's input waits meanwhile: the form takes none before
+        // it starts.
         while (!window->windowHandle()->isExposed() && waited.elapsed() < kLongestWaitToBeShownMs) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20);
         }
         form->RunSequencer();
     } catch (const vorn::FrameSetError& error) {

@@ -28,6 +28,10 @@ QColor edgeColour(const QPalette& palette, EdgeShade shade) {
     return palette.color(QPalette::Button);
 }
 
+MouseButton buttonOf(const QMouseEvent& event) {
+    return event.button() == Qt::LeftButton ? MouseButton::kLeft : MouseButton::kOther;
+}
+
 }  // namespace
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
@@ -40,6 +44,7 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
 
 void PictureArea::setScale(int scale) {
     scaled_ = ScaledWindow{scale};
+    input_.setScale(scale);
     const PixelSize size = scaled_.pictureArea();
     setGeometry(0, 0, size.width, size.height);
     update();
@@ -82,49 +87,38 @@ void PictureArea::drawEdge(QPainter& painter) const {
     }
 }
 
-std::pair<int, int> PictureArea::innerPixel(const QMouseEvent& event) const {
+AreaPoint PictureArea::areaPoint(const QMouseEvent& event) {
     // Qt's own scaling is off, so positions are device pixels.
     const QPointF at = event.position();
-    return innerPixelUnder(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())),
-                           scaled_.scale);
+    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
 }
 
 void PictureArea::keyPressEvent(QKeyEvent* event) {
-    for (std::int16_t code : typedCharacterCodes(event->key(), event->text())) {
-        if (onKeyPress) onKeyPress(code);
+    for (std::int16_t code : typedCharacterCodes(event->key(), event->modifiers(), event->text())) {
+        input_.characterTyped(code);
     }
 }
 
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {
-    const auto [column, row] = innerPixel(*event);
-    const auto units = reportedPointerPosition(column, row);
-    if (units && onMouseMove) {
-        onMouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), units->x, units->y);
-    }
+    input_.pointerMoved(areaPoint(*event), buttonCode(event->buttons()), shiftCode(event->modifiers()));
 }
 
-void PictureArea::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        clickPressed_ = true;
-    }
-}
+void PictureArea::mousePressEvent(QMouseEvent* event) { input_.buttonPressed(buttonOf(*event), areaPoint(*event)); }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !clickPressed_) {
-        return;
-    }
-    clickPressed_ = false;
-    const auto [column, row] = innerPixel(*event);
-    if (onPictureArea(column, row) && onClick) {
-        onClick();
-    }
+    input_.buttonReleased(buttonOf(*event), areaPoint(*event));
 }
 
 void PictureArea::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double-click is not a click of its own.
-    clickPressed_ = false;
-    if (event->button() == Qt::LeftButton && onDblClick) {
-        onDblClick();
+    input_.buttonDoublePressed(buttonOf(*event), areaPoint(*event));
+}
+
+void PictureArea::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Another window became active (Alt+Tab, say) while the button was
+    // held: the press is the other window's now.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        input_.captureLost();
     }
 }
 

@@ -13,7 +13,7 @@
 
 #include "app/qt/frame_holder.hpp"
 #include "app/qt/picture_area.hpp"
-#include "app/vorn_form.hpp"
+#include "app/picture_handlers.hpp"
 #include "app/display_scale.hpp"
 #include "app/window_geometry.hpp"
 #include "frames/frame_records.hpp"
@@ -36,15 +36,6 @@ VornWindow::VornWindow(const FrameSet& frameSet) : picture1_(new PictureArea(thi
             new FrameHolder(holderNumber, frameSet.holderPicture(holderNumber), picture1_);
     }
     picture1_->setFocus();
-}
-
-void VornWindow::deliverInputTo(VORN& form) {
-    picture1_->onKeyPress = [&form](std::int16_t keyAscii) { form.Picture1_KeyPress(keyAscii); };
-    picture1_->onMouseMove = [&form](std::int16_t button, std::int16_t shift, float x, float y) {
-        form.Picture1_MouseMove(button, shift, x, y);
-    };
-    picture1_->onClick = [&form] { form.Picture1_Click(); };
-    picture1_->onDblClick = [&form] { form.Picture1_DblClick(); };
 }
 
 const FrameHolder* VornWindow::holder(int holderNumber) const {
@@ -121,7 +112,12 @@ void VornWindow::showPicture(const FramePicture& picture) {
     picture1_->showPicture(&static_cast<const FrameHolder&>(picture).picture());
 }
 
-void VornWindow::serveEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void VornWindow::serveEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (handlers_ != nullptr) {
+        picture1_->input().deliverTo(*handlers_);
+    }
+}
 
 void VornWindow::clearWindow() {
     // The window never draws on its own surface (the picture area covers it),
@@ -141,8 +137,8 @@ void VornWindow::showPointerMode(PointerMode mode) {
     picture1_->setCursor(mode == PointerMode::kSetsSpeed ? Qt::ArrowCursor : Qt::SizeVerCursor);
 }
 
-void VornWindow::failFrame(const std::string& what) {
-    const QString message = QStringLiteral("VORN cannot show its frames: %1.").arg(QString::fromStdString(what));
+void VornWindow::fail(const std::string& what) {
+    const QString message = QStringLiteral("VORN cannot go on: %1.").arg(QString::fromStdString(what));
     std::fprintf(stderr, "vorn: %s\n", qPrintable(message));
     QMessageBox::critical(this, QStringLiteral("VORN"), message);
     std::fflush(nullptr);

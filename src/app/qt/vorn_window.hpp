@@ -11,7 +11,7 @@ namespace vorn {
 class FrameHolder;
 class FrameSet;
 class PictureArea;
-class VORN;
+class PictureHandlers;
 
 // The form's window on Qt: the top-level widget with the picture area and the
 // twenty frame holders. It delivers the picture area's input to the form's
@@ -22,8 +22,9 @@ public:
     // Makes the window with its holders, each carrying its frame picture.
     explicit VornWindow(const FrameSet& frameSet);
 
-    // Hands the picture area's input to `form` from now on.
-    void deliverInputTo(VORN& form);
+    // Each event service hands the picture area's input to `handlers` from
+    // now on.
+    void deliverInputTo(PictureHandlers& handlers) { handlers_ = &handlers; }
 
     PictureArea* picture1() const { return picture1_; }
     const FrameHolder* holder(int holderNumber) const;
@@ -44,7 +45,7 @@ public:
     void clearWindow() override;
     [[noreturn]] void quit() override;
     void showPointerMode(PointerMode mode) override;
-    [[noreturn]] void failFrame(const std::string& what) override;
+    [[noreturn]] void fail(const std::string& what) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +59,7 @@ private:
     void followScreenChanges();
 
     bool followingScreens_ = false;
+    PictureHandlers* handlers_ = nullptr;
     PictureArea* picture1_;
     std::vector<FrameHolder*> holders_;  // index: holder number - 1
     bool centredInFrame_ = false;

@@ -3,7 +3,6 @@
 #include <imm.h>
 #include <windowsx.h>
 
-#include "app/vorn_form.hpp"
 #include "app/win32/win32_error.hpp"
 #include "app/sunken_edge.hpp"
 
@@ -11,6 +10,12 @@ namespace vorn::win32 {
 
 static_assert(kLeftButtonFlag == MK_LBUTTON && kRightButtonFlag == MK_RBUTTON && kMiddleButtonFlag == MK_MBUTTON &&
               kShiftFlag == MK_SHIFT && kControlFlag == MK_CONTROL);
+static_assert(kCharMessage == WM_CHAR && kSysCharMessage == WM_SYSCHAR && kMouseMoveMessage == WM_MOUSEMOVE &&
+              kLeftButtonDownMessage == WM_LBUTTONDOWN && kLeftButtonUpMessage == WM_LBUTTONUP &&
+              kLeftButtonDoubleClickMessage == WM_LBUTTONDBLCLK && kRightButtonDownMessage == WM_RBUTTONDOWN &&
+              kRightButtonUpMessage == WM_RBUTTONUP && kRightButtonDoubleClickMessage == WM_RBUTTONDBLCLK &&
+              kMiddleButtonDownMessage == WM_MBUTTONDOWN && kMiddleButtonUpMessage == WM_MBUTTONUP &&
+              kMiddleButtonDoubleClickMessage == WM_MBUTTONDBLCLK && kCaptureChangedMessage == WM_CAPTURECHANGED);
 
 namespace {
 
@@ -47,6 +52,7 @@ void PictureArea::registerClass(HINSTANCE instance) {
 }
 
 PictureArea::PictureArea(HWND parent, HINSTANCE instance, int scale) : scaled_{scale} {
+    input_.setScale(scale);
     // The edge is drawn in the client area, not left to WS_EX_CLIENTEDGE,
     // whose width follows the system's metrics rather than the window's
     // whole-number scale.
@@ -64,13 +70,13 @@ PictureArea::PictureArea(HWND parent, HINSTANCE instance, int scale) : scaled_{s
     // has not moved is not the operator's.
     POINT at{};
     if (GetCursorPos(&at) && ScreenToClient(window_, &at)) {
-        const auto [column, row] = innerPixelUnder(at.x, at.y, scaled_.scale);
-        moves_.isMove(column, row);
+        input_.pointerRestsAt({at.x, at.y});
     }
 }
 
 void PictureArea::setScale(int scale) {
     scaled_ = ScaledWindow{scale};
+    input_.setScale(scale);
     const PixelSize size = scaled_.pictureArea();
     SetWindowPos(window_, nullptr, 0, 0, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, FALSE);
@@ -135,40 +141,42 @@ LRESULT PictureArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        case WM_CHAR:
-            if (form_ != nullptr) form_->Picture1_KeyPress(static_cast<std::int16_t>(wParam));
-            return 0;
         case WM_SYSCHAR:
             // Alt with a character types nothing here. Alt+Space still opens
             // the window menu; any other would only beep, as the window has
             // no menu for it to choose from.
             if (wParam == L' ') break;
             return 0;
-        case WM_MOUSEMOVE:
-            pointerMoved(wParam, lParam);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            buttonPressed(message);
-            return 0;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            buttonReleased(message, wParam, lParam);
-            return 0;
-        case WM_CAPTURECHANGED:
-            clicks_.captureLost();
-            return 0;
-        case WM_LBUTTONDBLCLK:
-            SetCapture(window_);
-            clicks_.leftDoubleClicked();
-            if (form_ != nullptr) form_->Picture1_DblClick();
-            return 0;
         default:
+            if (translatePictureMessage(input_, message, wParam, lParam, GetKeyState(VK_MENU) < 0)) {
+                followCapture(message, wParam);
+                return 0;
+            }
             break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void PictureArea::followCapture(UINT message, WPARAM keyFlags) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            SetCapture(window_);
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            // After the release was judged: letting the capture go sends
+            // WM_CAPTURECHANGED, which forgets any press still open.
+            if ((keyFlags & kAnyButton) == 0) ReleaseCapture();
+            break;
+        default:
+            break;
+    }
 }
 
 void PictureArea::paint() {
@@ -191,49 +199,6 @@ void PictureArea::paintEdge(HDC dc) const {
     for (const EdgeBand& band : sunkenEdgeBands(scaled_)) {
         const RECT area = toRect(band.area);
         FillRect(dc, &area, GetSysColorBrush(systemColourOf(band.shade)));
-    }
-}
-
-std::pair<int, int> PictureArea::innerPixel(LPARAM position) const {
-    // Signed: while a drag holds the pointer, it reports positions left of
-    // and above the area as negative.
-    return innerPixelUnder(GET_X_LPARAM(position), GET_Y_LPARAM(position), scaled_.scale);
-}
-
-void PictureArea::pointerMoved(WPARAM keyFlags, LPARAM position) {
-    const auto [column, row] = innerPixel(position);
-    if (!moves_.isMove(column, row)) {
-        return;
-    }
-    const auto units = reportedPointerPosition(column, row);
-    if (!units || form_ == nullptr) {
-        return;
-    }
-    const bool altDown = GetKeyState(VK_MENU) < 0;
-    form_->Picture1_MouseMove(buttonCode(static_cast<unsigned>(keyFlags)),
-                              shiftCode(static_cast<unsigned>(keyFlags), altDown), units->x, units->y);
-}
-
-void PictureArea::buttonPressed(UINT message) {
-    // Holding a button keeps the pointer's moves coming while it is dragged
-    // off the area, as a press grabs the pointer on X11.
-    SetCapture(window_);
-    if (message == WM_LBUTTONDOWN) {
-        clicks_.leftPressed();
-    }
-}
-
-void PictureArea::buttonReleased(UINT message, WPARAM keyFlags, LPARAM position) {
-    // The click is judged before the capture goes: letting it go sends
-    // WM_CAPTURECHANGED, which forgets the press.
-    if (message == WM_LBUTTONUP) {
-        const auto [column, row] = innerPixel(position);
-        if (clicks_.leftReleased(onPictureArea(column, row)) && form_ != nullptr) {
-            form_->Picture1_Click();
-        }
-    }
-    if ((keyFlags & kAnyButton) == 0) {
-        ReleaseCapture();
     }
 }
 

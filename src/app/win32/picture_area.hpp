@@ -7,16 +7,12 @@
 #include "app/win32/dib_picture.hpp"
 #include "app/win32/pointer_input.hpp"
 
-namespace vorn {
-class VORN;
-}
-
 namespace vorn::win32 {
 
 // Picture1: a child window with a sunken edge that shows the current frame
 // at its inner area's origin, each frame pixel an s × s block at the window's
-// scale s, the face colour elsewhere, and hands the operator's keys and
-// pointer to the form's handlers.
+// scale s, the face colour elsewhere, and feeds the operator's keys and
+// pointer to its PictureInput, which holds them for the form's event service.
 class PictureArea {
 public:
     // Registers the window class once per process. Throws Win32Error.
@@ -29,8 +25,7 @@ public:
     PictureArea& operator=(const PictureArea&) = delete;
 
     HWND handle() const { return window_; }
-    // Input is delivered to `form` from then on, inside message dispatch.
-    void deliverInputTo(VORN& form) { form_ = &form; }
+    PictureInput& input() { return input_; }
 
     // Resizes and redraws the area for whole-number scale `scale`.
     void setScale(int scale);
@@ -46,19 +41,17 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
     void paintEdge(HDC dc) const;
-    std::pair<int, int> innerPixel(LPARAM position) const;
-    void pointerMoved(WPARAM keyFlags, LPARAM position);
-    void buttonPressed(UINT message);
-    void buttonReleased(UINT message, WPARAM keyFlags, LPARAM position);
+    // Holding a button keeps the pointer's moves coming while it is dragged
+    // off the area, as a press grabs the pointer on X11; releasing the last
+    // one lets it go.
+    void followCapture(UINT message, WPARAM keyFlags);
     void setModeCursor() const;
 
     HWND window_ = nullptr;
     ScaledWindow scaled_;
     const DibPicture* picture_ = nullptr;
     PointerMode mode_ = PointerMode::kSetsSpeed;
-    ClickTracker clicks_;
-    MoveFilter moves_;
-    VORN* form_ = nullptr;
+    PictureInput input_;
 };
 
 }  // namespace vorn::win32

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/display_scale.hpp"
+#include "app/picture_handlers.hpp"
 #include "app/win32/win32_error.hpp"
 #include "app/window_geometry.hpp"
 #include "frames/frame_records.hpp"
@@ -153,7 +154,7 @@ const FramePicture* Win32Window::holderPicture(int holderNumber) const {
 void Win32Window::showPicture(const FramePicture& picture) {
     // Every picture the form holds came from holderPicture().
     if (!picture1_->show(static_cast<const DibPicture&>(picture))) {
-        failFrame("drawing a frame failed (error " + std::to_string(GetLastError()) + ")");
+        fail("drawing a frame failed (error " + std::to_string(GetLastError()) + ")");
     }
 }
 
@@ -165,6 +166,9 @@ void Win32Window::serveEvents() {
         }
         TranslateMessage(&message);  // turns key presses into WM_CHAR
         DispatchMessageW(&message);
+    }
+    if (handlers_ != nullptr) {
+        picture1_->input().deliverTo(*handlers_);
     }
 }
 
@@ -183,8 +187,8 @@ void Win32Window::quit() {
 
 void Win32Window::showPointerMode(PointerMode mode) { picture1_->setPointerMode(mode); }
 
-void Win32Window::failFrame(const std::string& what) {
-    failWith("VORN cannot show its frames: " + what + ".", EXIT_FAILURE);
+void Win32Window::fail(const std::string& what) {
+    failWith("VORN cannot go on: " + what + ".", EXIT_FAILURE);
 }
 
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
