@@ -134,5 +134,12 @@ TEST_F(VornFormTest, PointerMovesSetTheDelayOfTheNextPace) {
     EXPECT_EQ(window.services, 1);
 }
 
+TEST_F(VornFormTest, APointerThatOverflowsTheSpeedProductEndsItWithAFloatingPointError) {
+    window.onServe = [this](int service) {
+        if (service == 20) form.Picture1_MouseMove(0, 0, 3e19f, 1e19f);
+    };
+    EXPECT_EQ(runUntilEnded(), "failed: floating-point error");
+}
+
 }  // namespace
 }  // namespace vorn
