@@ -113,11 +113,13 @@ void drawPanel(std::ostream& svg, const Panel& panel, const Curve& vorn, const C
 
 double plotX(double crankAngleDegrees) { return kLeftMargin + kPlotWidth * crankAngleDegrees / 360.0; }
 
-double plotsTop(const MotionPlotLayout& layout) { return displacementPanel(layout).top; }
-
-double plotsBottom(const MotionPlotLayout& layout) {
-    const Panel velocity = velocityPanel(layout);
-    return velocity.top + velocity.height;
+std::array<VerticalSpan, 2> plottedAreaSpans(const MotionPlotLayout& layout) {
+    std::array<VerticalSpan, 2> spans{};
+    const Panel panels[] = {displacementPanel(layout), velocityPanel(layout)};
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        spans[i] = {static_cast<double>(panels[i].top), static_cast<double>(panels[i].top + panels[i].height)};
+    }
+    return spans;
 }
 
 std::string motionPlotSvg(const MotionPlotLayout& layout, std::string_view rootAttributes,

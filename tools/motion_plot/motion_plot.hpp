@@ -5,6 +5,7 @@
 // velocity, both mechanisms in each. The README's docs/motion.svg and the web
 // page's motion view are this drawing at two sizes.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -22,12 +23,14 @@ inline constexpr MotionPlotLayout kDocsLayout{260, 70};
 // Short enough to stand beside the window on a 768-pixel-high screen.
 inline constexpr MotionPlotLayout kPageLayout{160, 56};
 
-// Where an angle lies across the plotted areas, and the vertical extent from
-// the first panel's top to the second's bottom: where a line across both
-// plots runs.
+// Where an angle lies across the plotted areas, and the vertical extent of
+// each plotted area, top to bottom: where a marker for an angle runs.
+struct VerticalSpan {
+    double top;
+    double bottom;
+};
 double plotX(double crankAngleDegrees);
-double plotsTop(const MotionPlotLayout& layout);
-double plotsBottom(const MotionPlotLayout& layout);
+std::array<VerticalSpan, 2> plottedAreaSpans(const MotionPlotLayout& layout);
 
 // The plot as one <svg> element, without an XML declaration.
 // `rootAttributes` go into its start tag as they are; `overlay` is markup

@@ -36,12 +36,16 @@ std::string markerTransform(int frameIndex) {
 }
 
 // The marker is drawn at x = 0 and moved by its transform, so that following
-// a frame changes one attribute.
+// a frame changes one attribute. It crosses each plotted area and leaves the
+// gap between them, where the second panel's title stands.
 std::string marker() {
     std::ostringstream svg;
-    svg << "<line id='marker' x1='0' x2='0' y1='" << plots::plotsTop(kPageLayout) << "' y2='"
-        << plots::plotsBottom(kPageLayout) << "' transform='" << markerTransform(0)
-        << "' stroke='#000000' stroke-width='2' stroke-dasharray='6 3'/>\n";
+    svg << "<path id='marker' d='";
+    for (const plots::VerticalSpan& span : plots::plottedAreaSpans(kPageLayout)) {
+        svg << "M0 " << span.top << " V" << span.bottom << ' ';
+    }
+    svg << "' transform='" << markerTransform(0)
+        << "' fill='none' stroke='#000000' stroke-width='2' stroke-dasharray='6 3'/>\n";
     return svg.str();
 }
 
