@@ -180,6 +180,12 @@ class TheLayout(MotionViewTest):
             self.assert_inside(element_id, 1366, 768)
         window, view = box("VORN"), box("motion-view")
         self.assertLessEqual(window[2], view[0], "the view does not stand right of the window")
+        # The marker runs from the top of the first plot to the foot of the second.
+        marker, first, last = browser().evaluate(
+            "[document.getElementById('marker')].concat([...document.querySelectorAll('#motion-view .plot-area')])"
+            ".map((e) => { const r = e.getBoundingClientRect(); return [r.top, r.bottom]; })")
+        self.assertAlmostEqual(marker[0], first[0], delta=0.01)
+        self.assertAlmostEqual(marker[1], last[1], delta=0.01)
         self.assertEqual(browser().evaluate("document.activeElement.id"), "Picture1")
 
     def test_narrow_the_view_comes_below_the_window(self):
