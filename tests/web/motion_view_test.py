@@ -30,6 +30,23 @@ VIEW_STATE = """(() => {
            markerX: marker.left + marker.width / 2, areaLeft: area.left, areaWidth: area.width };
 })()"""
 
+# For a second: how often the readout is rewritten, and how many display
+# frames the page gets.
+READOUT_CHANGES_AND_DISPLAY_FRAMES = """
+new Promise((resolve) => {
+  let changes = 0, frames = 0;
+  const observer = new MutationObserver((records) => { changes += records.length; });
+  observer.observe(document.getElementById('readout'), { childList: true, characterData: true, subtree: true });
+  const start = performance.now();
+  const tick = () => {
+    frames++;
+    if (performance.now() - start < 1000) requestAnimationFrame(tick);
+    else { observer.disconnect(); resolve([changes, frames]); }
+  };
+  requestAnimationFrame(tick);
+})
+"""
+
 poses = []  # frame j's displacements (VORN, conventional) from the pose code
 
 
@@ -128,6 +145,15 @@ class TheMotionView(MotionViewTest):
         f = self.halt()
         self.assert_holds(f, seconds=0.3)
         self.assert_view_shows(f)
+
+    def test_at_speed_the_readout_is_rewritten_at_most_once_a_display_frame(self):
+        self.run_fast()
+        shown = self.frames_shown()
+        changes, display_frames = browser().evaluate(READOUT_CHANGES_AND_DISPLAY_FRAMES)
+        passes = self.frames_shown() - shown
+        self.assertGreater(passes, display_frames, "the frames ran no faster than the display")
+        self.assertLessEqual(changes, display_frames + 1)
+        self.assertGreater(changes, display_frames / 2, "the readout fell behind the frames")
 
     def test_after_escape_the_view_stays_on_the_last_frame_shown(self):
         f = self.run_fast_then_halt()
