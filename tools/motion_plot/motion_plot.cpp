@@ -122,11 +122,17 @@ std::array<VerticalSpan, 2> plottedAreaSpans(const MotionPlotLayout& layout) {
     return spans;
 }
 
-std::string motionPlotSvg(const MotionPlotLayout& layout, std::string_view rootAttributes,
-                          std::string_view overlay) {
+int motionPlotWidth() { return kWidth; }
+
+int motionPlotHeight(const MotionPlotLayout& layout) {
+    const Panel velocity = velocityPanel(layout);
+    return velocity.top + velocity.height + kBottomMargin;
+}
+
+std::string motionPlotSvg(const MotionPlotLayout& layout, std::string_view rootAttributes) {
     const Panel displacement = displacementPanel(layout);
     const Panel velocity = velocityPanel(layout);
-    const int height = velocity.top + velocity.height + kBottomMargin;
+    const int height = motionPlotHeight(layout);
 
     std::ostringstream svg;
     svg << "<svg xmlns='http://www.w3.org/2000/svg' width='" << kWidth << "' height='" << height
@@ -139,8 +145,7 @@ std::string motionPlotSvg(const MotionPlotLayout& layout, std::string_view rootA
     drawPanel(svg, velocity, vornPistonVelocity, conventionalPistonVelocity);
     svg << "<text class='axis-caption' x='" << kLeftMargin + kPlotWidth / 2 << "' y='" << height - 14
         << "' font-size='13' text-anchor='middle'>crank angle (clockwise from the top); dots: the twenty "
-           "frames</text>\n"
-        << overlay << "</svg>\n";
+           "frames</text>\n</svg>\n";
     return svg.str();
 }
 

@@ -32,12 +32,15 @@ struct VerticalSpan {
 double plotX(double crankAngleDegrees);
 std::array<VerticalSpan, 2> plottedAreaSpans(const MotionPlotLayout& layout);
 
+// The plot's size in SVG user units: its viewBox is 0 0 width height.
+int motionPlotWidth();
+int motionPlotHeight(const MotionPlotLayout& layout);
+
 // The plot as one <svg> element, without an XML declaration.
-// `rootAttributes` go into its start tag as they are; `overlay` is markup
-// drawn last, over the curves. Each plotted area's frame is a rect of class
-// "plot-area", and each text has a class naming its part (panel-title, tick,
-// axis-unit, legend, axis-caption), so that a page can style them.
-std::string motionPlotSvg(const MotionPlotLayout& layout, std::string_view rootAttributes = {},
-                          std::string_view overlay = {});
+// `rootAttributes` go into its start tag as they are. Each plotted area's
+// frame is a rect of class "plot-area", and each text has a class naming its
+// part (panel-title, tick, axis-unit, legend, axis-caption), so that a page
+// can style them.
+std::string motionPlotSvg(const MotionPlotLayout& layout, std::string_view rootAttributes = {});
 
 }  // namespace vorn::plots

@@ -15,8 +15,8 @@ namespace vorn::tools {
 // 47.6, conventional 73.3 below the top".
 std::string frameReadout(int frameIndex);
 
-// The view's parts by placeholder name: MOTION_PLOT (an <svg> with the
-// marker at frame 0), MOTION_READOUT (frame 0's readout), MOTION_TABLE (a
+// The view's parts by placeholder name: MOTION_PLOT (the plot's <svg> and,
+// over it, the marker's, at frame 0), MOTION_READOUT (frame 0's readout), MOTION_TABLE (a
 // <table> of the plotted values at the twenty frames) and MOTION_FRAMES (a
 // JSON array; entry j holds frame j's markerX, in the plot's user units, and
 // its readout).
