@@ -1,6 +1,7 @@
 """The web page's figures, in headless Chromium: first frame on screen,
-processor share at the start pace, what a visit transfers, the pace at the
-start and the passes a second at k = 0 with the browser's timer clamp.
+processor share at the start pace and at the fastest, what a visit
+transfers, the pace at the start and the passes a second at k = 0 with the
+browser's timer clamp.
 
     python3 bench/web/web_bench.py <site folder>
 
