@@ -201,9 +201,11 @@ class Browser:
                 raise DevToolsError("still false after %.1f s: %s" % (timeout, expression))
             time.sleep(interval)
 
-    def navigate(self, url, device_scale=1):
-        self.call("Emulation.setDeviceMetricsOverride", width=800, height=720, deviceScaleFactor=device_scale,
-                  mobile=False)
+    def navigate(self, url, device_scale=1, viewport=(800, 720)):
+        """Loads `url` in a viewport of `viewport` CSS pixels (width, height)
+        and waits for its load event."""
+        self.call("Emulation.setDeviceMetricsOverride", width=viewport[0], height=viewport[1],
+                  deviceScaleFactor=device_scale, mobile=False)
         self.take_events("Page.loadEventFired")
         self.call("Page.navigate", url=url)
         deadline = time.monotonic() + 30

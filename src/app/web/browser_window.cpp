@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/web/canvas_pixels.hpp"
+#include "app/web/motion_view_binding.hpp"
 #include "app/web/page_bindings.hpp"
 
 namespace vorn::web {
@@ -46,7 +47,10 @@ const FramePicture* BrowserWindow::holderPicture(int holderNumber) const {
 }
 
 void BrowserWindow::showPicture(const FramePicture& picture) {
-    vorn_page_show_holder(static_cast<const CanvasPicture&>(picture).holderNumber());
+    const int holderNumber = static_cast<const CanvasPicture&>(picture).holderNumber();
+    vorn_page_show_holder(holderNumber);
+    // Holder N carries frame N - 1.
+    vorn_page_show_frame_index(holderNumber - 1);
 }
 
 void BrowserWindow::serveEvents() {
