@@ -108,14 +108,18 @@ ProgramFigures measureProgram(int dpi, bool withShare) {
     figures.firstFrameMs = starts[2];
     figures.passesPerSecond = passesPerSecondAtFastestPace(std::chrono::seconds(3));
 
-    RunningVorn vorn;
-    std::this_thread::sleep_for(1s);
-    const auto period = std::chrono::seconds(withShare ? 10 : 1);
-    const double before = processorSeconds(vorn.process().pid());
-    std::this_thread::sleep_for(period);
-    const double used = processorSeconds(vorn.process().pid()) - before;
-    figures.processorPercent = 100 * used / static_cast<double>(period.count());
-    figures.residentMegabytes = static_cast<double>(vorn.process().residentKilobytes()) / 1024.0;
+    {
+        RunningVorn vorn;
+        std::this_thread::sleep_for(1s);
+        const auto period = std::chrono::seconds(withShare ? 10 : 1);
+        const double before = processorSeconds(vorn.process().pid());
+        std::this_thread::sleep_for(period);
+        const double used = processorSeconds(vorn.process().pid()) - before;
+        figures.processorPercent = 100 * used / static_cast<double>(period.count());
+        figures.residentMegabytes = static_cast<double>(vorn.process().residentKilobytes()) / 1024.0;
+    }
+    // Only once the program has ended: Wine's setting is written down when
+    // no program of its prefix runs.
     setScreenDensity(96);
     return figures;
 }
