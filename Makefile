@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 WEB_SITE := build-wasm/site
 DEPS := ./scripts/install-deps.sh
 
-.PHONY: all deps configure build run test test-asan test-stress bench docs package windows web web-run soak clean fuzz fuzz-smoke
+.PHONY: all deps configure build run test test-asan test-stress bench docs golden-frames package windows web web-run soak clean fuzz fuzz-smoke
 
 all: build
 
@@ -72,6 +72,11 @@ soak: build
 
 docs: build
 	@cmake --build --preset $(PRESET) --target docs
+
+# After a deliberate change to the drawing or the encoder: records the
+# frames' new sums in tests/drawing/golden_frames.txt, to commit with it.
+golden-frames: build
+	@cmake --build --preset $(PRESET) --target golden-frames
 
 # The Debian package, vorn_<version>_<arch>.deb in the build directory.
 package: build
