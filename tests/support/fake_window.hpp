@@ -37,6 +37,13 @@ public:
     int quits = 0;
 };
 
+// One pass of the program's loop, as VORN::RunSequencer runs it: the next
+// frame on screen, then its pace and the event service.
+inline void runPass(Sequencer& sequencer) {
+    sequencer.showNextFrame();
+    sequencer.paceFrame();
+}
+
 // A clock that only pretends to wait: sleeping moves its time forward.
 class FakeClock final : public PaceClock {
 public:
