@@ -59,7 +59,7 @@ junit_file() { [ "$1" = web ] || echo "$logs/$1.xml"; }
 # before its tests (configure or build failed) counts as one failed test
 # named build-<workflow>; the tests it would have run are not counted.
 run_stage() {
-  local stage=$1 status=0 workflow junit junits=() broken=()
+  local stage=$1 status=0 workflow junit passed_workflow junits=() broken=()
   if [ "$stage" = fuzz ]; then
     ./scripts/fuzz.sh 30 | tee "$logs/fuzz.out" || status=1
     fuzz_counts "$logs/fuzz.out" >&3
@@ -68,10 +68,11 @@ run_stage() {
   for workflow in $(stage_workflows "$stage"); do
     junit=$(junit_file "$workflow")
     [ -z "$junit" ] || rm -f "$junit"
-    cmake --workflow --preset "$workflow" || status=1
+    passed_workflow=true
+    cmake --workflow --preset "$workflow" || { passed_workflow=false; status=1; }
     if [ -n "$junit" ] && [ -f "$junit" ]; then
       junits+=("$junit")
-    elif [ "$status" -ne 0 ]; then
+    elif ! $passed_workflow; then
       echo "workflow $workflow: FAILED before its tests"
       broken+=("build-$workflow")
       break
