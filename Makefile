@@ -54,13 +54,18 @@ test-asan: deps
 # headless Chromium. A report, not a test: nothing fails on a slow machine.
 WINE_PREFIX := $(CURDIR)/build-windows/wine-prefix
 RUN_UNDER_WINE := $(CURDIR)/scripts/run-under-wine.sh $(WINE_PREFIX)
+# The window bench changes Wine's screen density, so it has a prefix of its
+# own, the one the display-scale tests use.
+WINE_SCALE_PREFIX := $(CURDIR)/build-windows/wine-prefix-scale
 bench: build windows web
 	@$(BUILD_DIR)/bench/vorn-bench --benchmark_out=$(BUILD_DIR)/bench/core.json --benchmark_out_format=json
 	@$(RUN_UNDER_WINE) build-windows/bench/windows/vorn-pace-bench.exe $(BUILD_DIR)/bench/windows-pace.json >/dev/null
 	@echo
-	@xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" tests/window/with_window_manager.sh \
+	@VORN_SET_DPI_COMMAND="$(CURDIR)/tests/window/set_wine_dpi.sh $(WINE_SCALE_PREFIX)" \
+		xvfb-run -a -s "-screen 0 1920x1200x24 -noreset" tests/window/with_window_manager.sh \
 		$(BUILD_DIR)/bench/window/vorn-window-bench --core-json $(BUILD_DIR)/bench/core.json \
-		--windows-pace-json $(BUILD_DIR)/bench/windows-pace.json -- $(RUN_UNDER_WINE) $(CURDIR)/build-windows/vorn.exe
+		--windows-pace-json $(BUILD_DIR)/bench/windows-pace.json -- \
+		$(CURDIR)/scripts/run-under-wine.sh $(WINE_SCALE_PREFIX) $(CURDIR)/build-windows/vorn.exe
 	@echo
 	@/usr/bin/python3 bench/web/web_bench.py $(WEB_SITE)
 

@@ -28,6 +28,7 @@ macro(vorn_set_desktop_identity_variables)
   set(VORN_ICON_PNG_16 "${VORN_ICON_DIR}/vorn-16.png")
   set(VORN_ICON_PNG_32 "${VORN_ICON_DIR}/vorn-32.png")
 
+  set(VORN_MANIFEST_FILE "${PROJECT_SOURCE_DIR}/packaging/vorn.exe.manifest")
   set(VORN_RESOURCE_SCRIPT "${PROJECT_BINARY_DIR}/packaging/vorn.rc")
   set(VORN_DESKTOP_ENTRY "${PROJECT_BINARY_DIR}/packaging/vorn.desktop")
 endmacro()
@@ -53,8 +54,10 @@ function(vorn_attach_desktop_identity target)
 
   if(WIN32)
     target_sources(${target} PRIVATE ${VORN_RESOURCE_SCRIPT})
-    # The script names vorn.ico; recompile it whenever the icon is redrawn.
-    set_source_files_properties(${VORN_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS ${VORN_ICON_FILE})
+    # The script names vorn.ico and the manifest; recompile it whenever
+    # either changes.
+    set_source_files_properties(${VORN_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS
+      "${VORN_ICON_FILE};${VORN_MANIFEST_FILE}")
   else()
     set_source_files_properties(${VORN_ICON_PNG_16} ${VORN_ICON_PNG_32} PROPERTIES GENERATED TRUE)
     qt_add_resources(${target} "${target}_icons"

@@ -1,6 +1,7 @@
 """The web page's figures, in headless Chromium: first frame on screen,
-processor share at the start pace, what a visit transfers, the pace at the
-start and the passes a second at k = 0 with the browser's timer clamp.
+processor share at the start pace and at the fastest, what a visit
+transfers, the pace at the start and the passes a second at k = 0 with the
+browser's timer clamp.
 
     python3 bench/web/web_bench.py <site folder>
 
@@ -19,6 +20,10 @@ LOADS = 5
 SHARE_SECONDS = 10
 PASS_SECONDS = 3
 CLICK_TICKS = os.sysconf("SC_CLK_TCK")
+BORDER = 2  # Picture1's sunken edge, outside the inner area
+# Near the inner area's top left: the fastest pace a browser keeps, its timer
+# clamp's (about 240 frames a second).
+FASTEST_PACE_POINT = (3, 3)
 
 # Each of these is measured in a blank page: a chain of zero-delay timers,
 # each set from the one before, as the program's waits are.
@@ -82,19 +87,37 @@ def cpu_seconds(pids):
     return total / CLICK_TICKS
 
 
-def processor_share(browser, url):
+def renderer_processes(browser):
+    everything = [browser.process.pid] + descendants(browser.process.pid)
+    return [p for p in everything if "--type=renderer" in command_line(p)], everything
+
+
+def processor_share(browser, url, pointer_at=None):
     """Per cent of one core that the renderer, and the whole browser, use
-    while the page runs at its start pace."""
+    while the page runs at its start pace, or at the pace the pointer sets at
+    inner-area point `pointer_at`; and the frames drawn a second meanwhile."""
     browser.navigate(url)
     browser.wait_for("window.__drawProbe.draws >= 2", timeout=10)
-    everything = [browser.process.pid] + descendants(browser.process.pid)
-    renderers = [p for p in everything if "--type=renderer" in command_line(p)]
+    if pointer_at is not None:
+        move_pointer_to_inner_point(browser, *pointer_at)
+    renderers, everything = renderer_processes(browser)
     start = time.monotonic()
     renderer_before, all_before = cpu_seconds(renderers), cpu_seconds(everything)
+    draws_before = browser.draws()
     time.sleep(SHARE_SECONDS)
     elapsed = time.monotonic() - start
     return (100 * (cpu_seconds(renderers) - renderer_before) / elapsed,
-            100 * (cpu_seconds(everything) - all_before) / elapsed)
+            100 * (cpu_seconds(everything) - all_before) / elapsed,
+            (browser.draws() - draws_before) / elapsed)
+
+
+def move_pointer_to_inner_point(browser, column, row):
+    """Moves the pointer over inner-area pixel (column, row) and waits for the
+    event service that takes the new pace."""
+    box = browser.evaluate("(() => { const r = document.getElementById('Picture1').getBoundingClientRect();"
+                           " return [r.left, r.top]; })()")
+    browser.move_pointer(box[0] + BORDER + column + 0.5, box[1] + BORDER + row + 0.5)
+    time.sleep(1.5)  # the move waits for the next event service
 
 
 def start_pace(browser, url):
@@ -112,13 +135,10 @@ def passes_at_no_delay(browser, url):
     x = 0 and so k = 0."""
     browser.navigate(url)
     browser.wait_for("window.__drawProbe.draws >= 2", timeout=10)
-    box = browser.evaluate("(() => { const r = document.getElementById('Picture1').getBoundingClientRect();"
-                           " return [r.left, r.top]; })()")
-    browser.move_pointer(box[0] + 2.5, box[1] + 200.5)
-    time.sleep(1.5)  # the move waits for the next event service
-    before = browser.evaluate("window.__drawProbe.draws")
+    move_pointer_to_inner_point(browser, 0, 198)
+    before = browser.draws()
     time.sleep(PASS_SECONDS)
-    return (browser.evaluate("window.__drawProbe.draws") - before) / PASS_SECONDS
+    return (browser.draws() - before) / PASS_SECONDS
 
 
 def timer_clamp(browser):
@@ -145,7 +165,9 @@ def main():
         sizes = {name: os.path.getsize(os.path.join(site, name)) for name in files}
         sent = transfer(server, browser, server.url)
         drawn, painted = first_frame(browser, server.url)
-        renderer_share, browser_share = processor_share(browser, server.url)
+        renderer_share, browser_share, _ = processor_share(browser, server.url)
+        fast_renderer_share, fast_browser_share, fast_frames = processor_share(browser, server.url,
+                                                                               FASTEST_PACE_POINT)
         period = start_pace(browser, server.url)
         passes = passes_at_no_delay(browser, server.url)
         unclamped, clamped = timer_clamp(browser)
@@ -161,6 +183,9 @@ def main():
         ("first frame on screen (its paint)", "%.0f ms" % painted, "<= 300 ms"),
         ("renderer processor share at the start pace (%d s)" % SHARE_SECONDS, "%.2f %%" % renderer_share, "<= 1 %"),
         ("whole browser's share, all its processes", "%.2f %%" % browser_share, ""),
+        ("renderer processor share at the fastest pace (%d s)" % SHARE_SECONDS,
+         "%.1f %% (%.0f frames a second)" % (fast_renderer_share, fast_frames), "report"),
+        ("whole browser's share at the fastest pace", "%.1f %%" % fast_browser_share, ""),
         ("time between passes at the start pace (k = 10^6)", "%.1f ms" % period, "1000 ms"),
         ("browser timer clamp (nested zero-delay timers)", "%.2f ms (first ones %.2f ms)" % (clamped, unclamped),
          "report"),

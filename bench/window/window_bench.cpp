@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -65,6 +66,11 @@ double passesPerSecondAtFastestPace(std::chrono::seconds period) {
     RunningVorn vorn;
     // Next to the inner area's top-left corner the delay is a small fraction
     // of a count, which paces exactly as k = 0 does: one count.
+    // The pointer leaves the window first: the program before this one
+    // stood at the same place, so a move straight there would move nothing,
+    // and the pace would stay at one pass a second.
+    vorn.x().movePointer(0, 0);
+    std::this_thread::sleep_for(200ms);
     const QPoint leftEdge = vorn.innerPixel(1, 1);
     vorn.x().movePointer(leftEdge.x(), leftEdge.y());
     std::this_thread::sleep_for(1200ms);  // the first pass's start-pace delay ends
@@ -78,8 +84,23 @@ struct ProgramFigures {
     double residentMegabytes = 0;
 };
 
-// Every figure of the program that programCommand() starts.
-ProgramFigures measureProgram() {
+// Tells the programs started from now on that the screen has `dpi` dots per
+// inch: Xft.dpi for the Linux build, and for the Windows build the command
+// in VORN_SET_DPI_COMMAND, which sets Wine's own.
+void setScreenDensity(int dpi) {
+    testing::XDisplay().setDotsPerInch(dpi);
+    if (const char* command = std::getenv("VORN_SET_DPI_COMMAND"); command != nullptr && *command != '\0') {
+        const std::string line = std::string(command) + " " + std::to_string(dpi);
+        if (std::system(line.c_str()) != 0) {
+            std::fprintf(stderr, "vorn-window-bench: %s failed\n", line.c_str());
+        }
+    }
+}
+
+// Every figure of the program that programCommand() starts at `dpi`; the
+// processor share only where `withShare`.
+ProgramFigures measureProgram(int dpi, bool withShare) {
+    setScreenDensity(dpi);
     ProgramFigures figures;
     std::vector<double> starts;
     for (int run = 0; run < 5; ++run) starts.push_back(millisecondsToFirstFrame());
@@ -89,14 +110,23 @@ ProgramFigures measureProgram() {
 
     RunningVorn vorn;
     std::this_thread::sleep_for(1s);
-    const auto period = std::chrono::seconds(10);
+    const auto period = std::chrono::seconds(withShare ? 10 : 1);
     const double before = processorSeconds(vorn.process().pid());
     std::this_thread::sleep_for(period);
     const double used = processorSeconds(vorn.process().pid()) - before;
     figures.processorPercent = 100 * used / static_cast<double>(period.count());
     figures.residentMegabytes = static_cast<double>(vorn.process().residentKilobytes()) / 1024.0;
+    setScreenDensity(96);
     return figures;
 }
+
+// The figures at 100 % and at 200 %, where the window is drawn twice as big.
+struct ScaledFigures {
+    ProgramFigures single;
+    ProgramFigures twice;
+};
+
+ScaledFigures measureAtBothScales() { return {measureProgram(96, true), measureProgram(192, false)}; }
 
 // The size of the Windows executable the command runs, in megabytes.
 double executableMegabytes(const std::vector<std::string>& command) {
@@ -132,29 +162,35 @@ int main(int argc, char* argv[]) {
                                               QString::fromStdString(argumentAfter(arguments, "--windows-pace-json")));
 
     vorn::testing::setProgramCommand({VORN_EXECUTABLE});
-    const ProgramFigures onLinux = measureProgram();
-    ProgramFigures onWindows;
+    const ScaledFigures onLinux = measureAtBothScales();
+    ScaledFigures onWindows;
     if (!windowsCommand.empty()) {
         vorn::testing::setProgramCommand(windowsCommand);
-        onWindows = measureProgram();
+        onWindows = measureAtBothScales();
     }
     const double spinning = spinningCountShare(std::chrono::milliseconds(2000));
-    auto both = [&](const char* pattern, double ProgramFigures::*figure) {
-        return std::pair{format(pattern, onLinux.*figure),
-                         windowsCommand.empty() ? std::string() : format(pattern, onWindows.*figure)};
+    auto both = [&](const char* pattern, ProgramFigures ScaledFigures::*scale, double ProgramFigures::*figure) {
+        return std::pair{format(pattern, onLinux.*scale.*figure),
+                         windowsCommand.empty() ? std::string() : format(pattern, onWindows.*scale.*figure)};
+    };
+    auto add = [&](const char* name, const char* pattern, ProgramFigures ScaledFigures::*scale,
+                   double ProgramFigures::*figure, const char* goal) {
+        const auto [linuxText, windowsText] = both(pattern, scale, figure);
+        figures.push_back({name, linuxText, windowsText, goal});
     };
 
-    const auto passes = both("%.0f", &ProgramFigures::passesPerSecond);
-    figures.push_back({"passes per second at k = 0 (real window, Xvfb)", passes.first, passes.second,
-                       ">= 4000 (Linux); report (Windows)"});
-    const auto shares = both("%.3f %%", &ProgramFigures::processorPercent);
-    figures.push_back({"processor share at the start pace, over 10 s", shares.first, shares.second, "<= 0.5 %"});
+    using SF = ScaledFigures;
+    using PF = ProgramFigures;
+    add("passes per second at k = 0 (real window, Xvfb)", "%.0f", &SF::single, &PF::passesPerSecond,
+        ">= 4000 (Linux); report (Windows)");
+    add("  at 200 % (the window drawn twice as big)", "%.0f", &SF::twice, &PF::passesPerSecond, "report");
+    add("processor share at the start pace, over 10 s", "%.3f %%", &SF::single, &PF::processorPercent, "<= 0.5 %");
     figures.push_back({"  a spinning count, same machine", format("%.1f %%", 100 * spinning), "", "about 100 %"});
-    const auto starts = both("%.0f ms", &ProgramFigures::firstFrameMs);
-    figures.push_back({"process start to first frame on screen (median of 5)", starts.first, starts.second,
-                       "<= 150 ms (Linux); <= 300 ms (Windows)"});
-    const auto memory = both("%.1f MB", &ProgramFigures::residentMegabytes);
-    figures.push_back({"resident memory after 10 s", memory.first, memory.second, "<= 60 MB (Linux)"});
+    add("process start to first frame on screen (median of 5)", "%.0f ms", &SF::single, &PF::firstFrameMs,
+        "<= 150 ms (Linux); <= 300 ms (Windows)");
+    add("  at 200 %", "%.0f ms", &SF::twice, &PF::firstFrameMs, "report");
+    add("resident memory after 10 s", "%.1f MB", &SF::single, &PF::residentMegabytes, "<= 60 MB (Linux)");
+    add("  at 200 %", "%.1f MB", &SF::twice, &PF::residentMegabytes, "within 10 MB of 100 %");
     if (!windowsCommand.empty()) {
         figures.push_back({"vorn.exe size", "", format("%.2f MB", executableMegabytes(windowsCommand)), "<= 3 MB"});
     }

@@ -43,9 +43,9 @@ public:
     // Ends the program at once with exit status 0.
     [[noreturn]] virtual void quit() = 0;
     virtual void showPointerMode(PointerMode mode) = 0;
-    // Tells the operator that a frame cannot be shown, and ends the program
-    // with exit status 1.
-    [[noreturn]] virtual void failFrame(const std::string& what) = 0;
+    // Tells the operator why the program cannot go on (a frame that cannot
+    // be shown, a floating-point error), and ends it with exit status 1.
+    [[noreturn]] virtual void fail(const std::string& what) = 0;
 };
 
 }  // namespace vorn

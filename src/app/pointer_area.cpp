@@ -6,15 +6,22 @@ namespace vorn {
 
 namespace {
 
-bool onInnerArea(int column, int row) {
-    return column >= 0 && column < kInnerAreaWidthPixels && row >= 0 && row < kInnerAreaHeightPixels;
-}
-
-}  // namespace
-
 bool onPictureArea(int column, int row) {
     return column >= -kPictureAreaBorder && column < kPictureAreaWidth - kPictureAreaBorder &&
            row >= -kPictureAreaBorder && row < kPictureAreaHeight - kPictureAreaBorder;
+}
+
+// x / divisor rounded towards minus infinity; `divisor` is positive.
+int floorDivide(int x, int divisor) { return x >= 0 ? x / divisor : -((-x + divisor - 1) / divisor); }
+
+}  // namespace
+
+std::pair<int, int> innerPixelUnder(int x, int y, int scale) {
+    return {floorDivide(x, scale) - kPictureAreaBorder, floorDivide(y, scale) - kPictureAreaBorder};
+}
+
+bool onInnerArea(int column, int row) {
+    return column >= 0 && column < kInnerAreaWidthPixels && row >= 0 && row < kInnerAreaHeightPixels;
 }
 
 std::optional<PointerPosition> reportedPointerPosition(int column, int row) {

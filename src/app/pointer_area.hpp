@@ -12,14 +12,22 @@
 
 namespace vorn {
 
+// The inner-area pixel under the device position (x, y), measured from the
+// picture area's outer top-left corner, on a window drawn at whole-number
+// scale `scale`: the position divided by the scale, rounded down, less the
+// border. So a frame pixel gives the same column and row, and the same
+// units, at every scale. Positions left of or above the area (a drag) give
+// negative ones.
+std::pair<int, int> innerPixelUnder(int x, int y, int scale);
+
 // Where a pointer move at (column, row) is reported, in the picture area's
 // units. Moves over the edge report nothing; moves beyond the whole area,
 // which arrive only while a drag holds the pointer, report as they come.
 std::optional<PointerPosition> reportedPointerPosition(int column, int row);
 
-// Whether (column, row) lies on the picture area, its edge included: where
-// releasing the button completes a click.
-bool onPictureArea(int column, int row);
+// Whether (column, row) lies on the inner area: where a press and a release
+// make a click.
+bool onInnerArea(int column, int row);
 
 // Windowing systems also send a pointer move when nothing moved (after a
 // click, when a window appears under the pointer, after the page's layout

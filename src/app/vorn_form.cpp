@@ -29,21 +29,21 @@ void VORN::PaceFrame() { sequencer_.paceFrame(); }
 void VORN::Picture1_KeyPress(std::int16_t keyAscii) { vorn::Picture1_KeyPress(*this, *this, keyAscii); }
 
 void VORN::Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    vorn::Picture1_MouseMove(*this, button, shift, x, y);
+    vorn::Picture1_MouseMove(*this, *this, button, shift, x, y);
 }
 
 void VORN::takeFrameIntoTable(int entry) {
     const int holderNumber = entry + 1;
     const FramePicture* picture = window_.holderPicture(holderNumber);
     if (picture == nullptr) {
-        window_.failFrame("Image" + std::to_string(holderNumber) + " carries no picture");
+        window_.fail("Image" + std::to_string(holderNumber) + " carries no picture");
     }
     frames.at(static_cast<std::size_t>(entry)) = picture;
 }
 
 void VORN::showFrame(int entry) {
     if (entry < 0 || entry >= kFrameTableSize || frames[static_cast<std::size_t>(entry)] == nullptr) {
-        window_.failFrame("frame " + std::to_string(entry) + " is not in the frame table");
+        window_.fail("frame " + std::to_string(entry) + " is not in the frame table");
     }
     window_.showPicture(*frames[static_cast<std::size_t>(entry)]);
 }
@@ -53,5 +53,7 @@ void VORN::serveEvents() { window_.serveEvents(); }
 void VORN::clearWindow() { window_.clearWindow(); }
 
 void VORN::quit() { window_.quit(); }
+
+void VORN::fail(const std::string& what) { window_.fail(what); }
 
 }  // namespace vorn

@@ -13,13 +13,15 @@ float speedProduct(float x, float y) {
 
 }  // namespace
 
-void Picture1_MouseMove(SequencerState& state, std::int16_t /*button*/, std::int16_t /*shift*/, float x,
-                        float y) {
+void Picture1_MouseMove(SequencerState& state, ProgramControl& program, std::int16_t /*button*/,
+                        std::int16_t /*shift*/, float x, float y) {
     if (state.nm == 0) {
         const float product = speedProduct(x, y);
-        if (std::isfinite(product)) {
-            state.k = product;
+        if (!std::isfinite(product)) {
+            program.fail("floating-point error");
+            return;
         }
+        state.k = product;
         return;
     }
     state.k = kStepModeDelayCounts;

@@ -15,11 +15,12 @@ inline constexpr double kStepModeDelayCounts = 10000.0;
 
 // Pointer moved to (x, y) in the picture area's units (`button` and `shift`
 // are accepted and ignored). In speed mode it sets the delay `k`; a product
-// that is not finite leaves `k` as it is, so no pointer position can stop
-// the animation. In step mode it asks for one frame forward when the pointer
-// moved down or sideways since the last step-mode move, and back when it
-// moved up.
-void Picture1_MouseMove(SequencerState& state, std::int16_t button, std::int16_t shift, float x, float y);
+// that is not a finite single-precision number (an input that is not, or one
+// that overflows) is a floating-point error, which ends the program. In step
+// mode it asks for one frame forward when the pointer moved down or sideways
+// since the last step-mode move, and back when it moved up.
+void Picture1_MouseMove(SequencerState& state, ProgramControl& program, std::int16_t button, std::int16_t shift,
+                        float x, float y);
 
 // Switches between speed and step mode. Entering step mode keeps the run in
 // force; leaving it puts that run back (the delay is not put back).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace vorn {
 
 // The two window operations the quit paths need. The window implements them;
@@ -13,6 +15,9 @@ public:
     // Ends the program at once with exit status 0; in the window it does not
     // return.
     virtual void quit() = 0;
+    // Tells the operator that the program cannot go on because of `what`,
+    // and ends it with exit status 1; in the window it does not return.
+    virtual void fail(const std::string& what) = 0;
 };
 
 }  // namespace vorn

@@ -1,4 +1,6 @@
-// How the picture area turns Qt's input events into the handlers' arguments.
+// How the Qt picture area turns Qt's input events into the form's input: the
+// gesture and key tables every layer passes, at scales 1 and 2, and input
+// that waits for the window's event service.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,104 +10,111 @@
 #include <vector>
 
 #include "app/qt/picture_area.hpp"
+#include "app/qt/vorn_window.hpp"
+#include "frames/frame_set.hpp"
+#include "support/gesture_table.hpp"
 
 namespace vorn {
 namespace {
 
-struct Move {
-    std::int16_t button, shift;
-    float x, y;
-};
+using testing::GestureStep;
+using testing::RecordedCalls;
 
 class PictureAreaTest : public ::testing::Test {
 protected:
-    PictureAreaTest() {
-        window.resize(583, 553);
-        picture.onMouseMove = [this](std::int16_t b, std::int16_t s, float x, float y) { moves.push_back({b, s, x, y}); };
-        picture.onKeyPress = [this](std::int16_t key) { keys.push_back(key); };
-        picture.onClick = [this] { ++clicks; };
-        picture.onDblClick = [this] { ++doubleClicks; };
-    }
-    void moveTo(QPoint at, Qt::MouseButtons buttons = Qt::NoButton, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QMouseEvent event(QEvent::MouseMove, QPointF(at), picture.mapToGlobal(QPointF(at)), Qt::NoButton, buttons,
-                          mods);
+    PictureAreaTest() { window.resize(583, 553); }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), picture.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(&picture, &event);
     }
-    void mouse(QEvent::Type type, QPoint at) {
-        QMouseEvent event(type, QPointF(at), picture.mapToGlobal(QPointF(at)), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&picture, &event);
+    void feed(const GestureStep& step) {
+        const int s = picture.scale();
+        const QPoint at((step.column + 2) * s, (step.row + 2) * s);
+        switch (step.kind) {
+            case GestureStep::kPress: mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); break;
+            case GestureStep::kRelease: mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); break;
+            case GestureStep::kDoublePress:
+                mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+                break;
+            case GestureStep::kMove: mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); break;
+            case GestureStep::kCaptureLost: {
+                QEvent deactivated(QEvent::ActivationChange);
+                QApplication::sendEvent(&picture, &deactivated);
+                break;
+            }
+            case GestureStep::kOtherPress: mouse(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton); break;
+            case GestureStep::kOtherRelease:
+                mouse(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+                break;
+        }
     }
-    void key(int qtKey, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QKeyEvent event(QEvent::KeyPress, qtKey, mods, text);
-        QApplication::sendEvent(&picture, &event);
+    std::vector<std::string> delivered() {
+        RecordedCalls form;
+        picture.input().deliverTo(form);
+        return form.calls;
     }
 
     QWidget window;
     PictureArea picture{&window};
-    std::vector<Move> moves;
-    std::vector<std::int16_t> keys;
-    int clicks = 0;
-    int doubleClicks = 0;
 };
 
-TEST_F(PictureAreaTest, PointerPositionsArriveInThePictureAreasUnits) {
-    moveTo({2, 2});
-    moveTo({2 + 578, 2 + 550});
-    moveTo({2 + 100, 2 + 256});
-    ASSERT_EQ(moves.size(), 3u);
-    EXPECT_EQ(moves[0].x, 0.0f);
-    EXPECT_EQ(moves[0].y, 0.0f);
-    EXPECT_NEAR(moves[1].x, 14.857, 0.001);
-    EXPECT_EQ(moves[1].y, 21.484375f);
-    EXPECT_EQ(moves[2].x, static_cast<float>(100 * 14.882789 / 579));
-    EXPECT_EQ(moves[2].y, 10.0f);
-}
-
-TEST_F(PictureAreaTest, TheBorderDeliversNoPointerMove) {
-    for (QPoint border : {QPoint(0, 0), QPoint(1, 300), QPoint(300, 1), QPoint(581, 10), QPoint(582, 500),
-                          QPoint(300, 766), QPoint(300, 767)}) {
-        moveTo(border);
+TEST_F(PictureAreaTest, EachGestureTellsTheFormTheSameAtScalesOneAndTwo) {
+    for (int scale : {1, 2}) {
+        picture.setScale(scale);
+        for (const testing::Gesture& gesture : testing::gestureTable()) {
+            for (const GestureStep& step : gesture.steps) feed(step);
+            EXPECT_EQ(delivered(), gesture.expected) << gesture.name << " at scale " << scale;
+            feed({GestureStep::kMove, 400, 400});  // the next gesture's first move is a move
+            delivered();
+        }
     }
-    EXPECT_TRUE(moves.empty());
 }
 
-TEST_F(PictureAreaTest, ADragPastTheEdgeIsReportedAsItComes) {
-    moveTo({-10, 2}, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
-    ASSERT_EQ(moves.size(), 1u);
-    EXPECT_LT(moves[0].x, 0.0f);
-    EXPECT_EQ(moves[0].button, 1);
-    EXPECT_EQ(moves[0].shift, 3);
+// Qt's key event for a row of the key table, as the X11 platform makes it:
+// the key's code, and as text the character it types, or the control
+// character that Ctrl makes of it, or none.
+QKeyEvent keyEventFor(const testing::KeyRow& row) {
+    Qt::KeyboardModifiers modifiers;
+    if (row.control) modifiers |= Qt::ControlModifier;
+    if (row.alt) modifiers |= Qt::AltModifier;
+    if (row.escape) return QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, modifiers, QStringLiteral("\x1b"));
+    const char32_t upper = row.character >= U'a' && row.character <= U'z' ? row.character - 32 : row.character;
+    QString text = QString(QChar(static_cast<char16_t>(row.character)));
+    if (row.control) {
+        text = upper >= U'@' && upper <= U'_' ? QString(QChar(static_cast<char16_t>(upper & 0x1F))) : QString();
+    }
+    return QKeyEvent(QEvent::KeyPress, static_cast<int>(upper), modifiers, text);
 }
 
-TEST_F(PictureAreaTest, KeysDeliverTheCharacterTheyType) {
-    key(Qt::Key_Minus, "-");
-    key(Qt::Key_Space, " ");
-    key(Qt::Key_Escape, "");
-    key(Qt::Key_Shift, "");
-    key(Qt::Key_Left, "");
-    key(Qt::Key_A, "A", Qt::ShiftModifier);
-    EXPECT_EQ(keys, (std::vector<std::int16_t>{'-', ' ', 27, 'A'}));
+TEST_F(PictureAreaTest, EachKeyGivesWhatWindowsCharacterMessageGives) {
+    for (const testing::KeyRow& row : testing::keyTable()) {
+        QKeyEvent event = keyEventFor(row);
+        QApplication::sendEvent(&picture, &event);
+        EXPECT_EQ(delivered(), testing::expectedCalls(row.desktop)) << row.name;
+    }
 }
 
-TEST_F(PictureAreaTest, AClickIsALeftPressAndReleaseOnTheArea) {
-    mouse(QEvent::MouseButtonPress, {50, 50});
-    mouse(QEvent::MouseButtonRelease, {60, 60});
-    EXPECT_EQ(clicks, 1);
-    mouse(QEvent::MouseButtonPress, {50, 50});
-    mouse(QEvent::MouseButtonRelease, {900, 60});
-    EXPECT_EQ(clicks, 1) << "released off the area";
-    mouse(QEvent::MouseButtonRelease, {50, 50});
-    EXPECT_EQ(clicks, 1) << "a release without a press";
+TEST_F(PictureAreaTest, KeysThatTypeNoCharacterAndInputMethodText) {
+    for (int key : {Qt::Key_Shift, Qt::Key_Left, Qt::Key_F5}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString());
+        QApplication::sendEvent(&picture, &event);
+    }
+    QKeyEvent composed(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xC3\xA9-"));
+    QApplication::sendEvent(&picture, &composed);
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"key 233", "key 45"}));
 }
 
-TEST_F(PictureAreaTest, ADoubleClickArrivesAsClickThenDoubleClick) {
-    mouse(QEvent::MouseButtonPress, {50, 50});
-    mouse(QEvent::MouseButtonRelease, {50, 50});
-    mouse(QEvent::MouseButtonDblClick, {50, 50});
-    mouse(QEvent::MouseButtonRelease, {50, 50});
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(doubleClicks, 1);
+TEST(VornWindowInput, ReachesTheFormOnlyWhenTheWindowServesItsEvents) {
+    VornWindow window(FrameSet::loadEmbedded());
+    RecordedCalls form;
+    window.deliverInputTo(form);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+    QApplication::sendEvent(window.picture1(), &escape);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.calls.empty()) << "no input before the form serves its events";
+    window.serveEvents();
+    EXPECT_EQ(form.calls, (std::vector<std::string>{"key 27"}));
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ bool showsInPaletteColours(const QImage& picture, const IndexedImage& frame) {
     return true;
 }
 
+QImage rendered(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
 class VornWindowTest : public ::testing::Test {
 protected:
     VornWindow window{frameSet()};
@@ -49,12 +51,31 @@ TEST_F(VornWindowTest, HasTheCaptionAndAFixedClientArea) {
     EXPECT_EQ(window.objectName(), "VORN");
 }
 
-TEST_F(VornWindowTest, PictureAreaIsTallerThanTheWindowWithASunkenTwoPixelBorder) {
-    EXPECT_EQ(picture.objectName(), "Picture1");
-    EXPECT_EQ(picture.geometry(), QRect(0, 0, 583, 768));
-    EXPECT_EQ(picture.contentsRect(), QRect(2, 2, 579, 764));
-    EXPECT_TRUE(picture.hasMouseTracking());
-    EXPECT_EQ(picture.focusPolicy(), Qt::StrongFocus);
+TEST_F(VornWindowTest, AtScaleTwoEveryFramePixelIsATwoByTwoBlockInsideAFourPixelEdge) {
+    window.setScale(2);
+    EXPECT_EQ(window.size(), QSize(1166, 1106));
+    const QImage& frame = window.holder(4)->picture();
+    picture.showPicture(&frame);
+    const QImage shot = rendered(window);
+    ASSERT_EQ(shot.size(), QSize(1166, 1106));
+    for (int y = 0; y < 550; ++y) {
+        for (int x = 0; x < 579; ++x) {
+            const QRgb expected = frame.pixel(x, y) | 0xff000000u;
+            for (int dy = 0; dy < 2; ++dy) {
+                for (int dx = 0; dx < 2; ++dx) {
+                    ASSERT_EQ(shot.pixel(4 + 2 * x + dx, 4 + 2 * y + dy), expected) << x << "," << y;
+                }
+            }
+        }
+    }
+    const QPalette& colours = picture.palette();
+    for (int x : {0, 1}) EXPECT_EQ(shot.pixel(x, 300), colours.color(QPalette::Dark).rgb()) << x;
+    for (int x : {2, 3}) EXPECT_EQ(shot.pixel(x, 300), colours.color(QPalette::Shadow).rgb()) << x;
+    for (int x : {1162, 1163}) EXPECT_EQ(shot.pixel(x, 300), colours.color(QPalette::Midlight).rgb()) << x;
+    for (int x : {1164, 1165}) EXPECT_EQ(shot.pixel(x, 300), colours.color(QPalette::Light).rgb()) << x;
+    const QRgb face = window.palette().color(QPalette::Button).rgb();
+    EXPECT_EQ(shot.pixel(600, 1104), face) << "inner row 550, both device rows of it";
+    EXPECT_EQ(shot.pixel(600, 1105), face);
 }
 
 TEST_F(VornWindowTest, HoldersAreNamedInvisibleAndCarryTheirFrames) {
@@ -76,8 +97,6 @@ TEST_F(VornWindowTest, HoldersAreNamedInvisibleAndCarryTheirFrames) {
     EXPECT_EQ(order.at(9), "Image13");
     EXPECT_EQ(order.last(), "Image1");
 }
-
-QImage rendered(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 TEST_F(VornWindowTest, BeforeAnyFrameTheInnerAreaShowsOnlyTheFaceColour) {
     const QImage shot = rendered(window);

@@ -46,7 +46,7 @@ public:
     void clearWindow() override { calls.push_back("clear"); }
     void quit() override { throw Ended{"quit"}; }
     void showPointerMode(PointerMode mode) override { modes.push_back(mode); }
-    void failFrame(const std::string& what) override { throw Ended{"failed: " + what}; }
+    void fail(const std::string& what) override { throw Ended{"failed: " + what}; }
 
     std::vector<Picture> pictures;
     int emptyHolder = 0;
@@ -132,6 +132,13 @@ TEST_F(VornFormTest, PointerMovesSetTheDelayOfTheNextPace) {
     form.PaceFrame();
     EXPECT_EQ(clock.time.count(), 1'000'000 + 61'000LL);
     EXPECT_EQ(window.services, 1);
+}
+
+TEST_F(VornFormTest, APointerThatOverflowsTheSpeedProductEndsItWithAFloatingPointError) {
+    window.onServe = [this](int service) {
+        if (service == 20) form.Picture1_MouseMove(0, 0, 3e19f, 1e19f);
+    };
+    EXPECT_EQ(runUntilEnded(), "failed: floating-point error");
 }
 
 }  // namespace

@@ -171,7 +171,7 @@ TEST(RandomRunTest, MillionEventsKeepTheInvariantsAndMatchTheModel) {
             const auto shift = static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, 7)(random));
             const float x = pointer.x();
             const float y = pointer.y();
-            window.post([&, button, shift, x, y] { Picture1_MouseMove(state, button, shift, x, y); });
+            window.post([&, button, shift, x, y] { Picture1_MouseMove(state, window, button, shift, x, y); });
             modelPending.push_back([x, y](reference::OperatorModel& m) { m.pointerMoved(x, y); });
         } else if (kind < 62) {
             window.post([&] { Picture1_Click(state); });

@@ -31,7 +31,7 @@ protected:
         window.post([this, key] { Picture1_KeyPress(state, window, key); });
     }
     void movePointer(float x, float y) {
-        window.post([this, x, y] { Picture1_MouseMove(state, 0, 0, x, y); });
+        window.post([this, x, y] { Picture1_MouseMove(state, window, 0, 0, x, y); });
     }
     void click() {
         window.post([this] { Picture1_Click(state); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "input/program_control.hpp"
@@ -25,6 +26,7 @@ public:
     }
     void clearWindow() override { ++clears; }
     void quit() override { ++quits; }
+    void fail(const std::string& what) override { failures.push_back(what); }
 
     // Delivers `event` at the next event service.
     void post(std::function<void()> event) { queued.push_back(std::move(event)); }
@@ -35,6 +37,7 @@ public:
     int eventServices = 0;
     int clears = 0;
     int quits = 0;
+    std::vector<std::string> failures;
 };
 
 // One pass of the program's loop, as VORN::RunSequencer runs it: the next

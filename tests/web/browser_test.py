@@ -216,6 +216,11 @@ class TheKeys(PageTest):
             f = self.shown_frame()
             self.assert_holds(f, seconds=1.2)
 
+    def test_ctrl_bracket_is_escape_as_on_the_desktop(self):
+        self.wait_until_running()
+        browser.type_with_control("[", "BracketLeft", 219)
+        self.assert_ended()
+
     def test_escape_ends_it_and_a_reload_starts_it_again(self):
         self.wait_until_running()
         browser.type_key("Escape")
@@ -280,6 +285,18 @@ class ThePointer(PageTest):
         browser.click(*self.inner_point(200, 130))
         browser.wait_for(self.CURSOR_IS % "default", timeout=BUDGETS["fast_pass"])
         self.next_frame(f)
+
+    def test_a_press_dragged_out_and_released_outside_is_no_click(self):
+        self.wait_until_running()
+        browser.press(*self.inner_point(200, 100))
+        left, top = self.picture1[0], self.picture1[1]
+        browser.move_pointer(left - 30.5, top + 100.5, buttons=1)
+        browser.release(left - 30.5, top + 100.5)
+        # Served within a pass, at the pace the drag set.
+        time.sleep(0.5)
+        browser.move_pointer(*self.inner_point(200, 120))
+        time.sleep(0.5)
+        self.assertTrue(browser.evaluate(self.CURSOR_IS % "default"), "the release outside made a click")
 
     def test_moves_over_the_sunken_edge_report_nothing(self):
         self.wait_until_running()

@@ -201,9 +201,11 @@ class Browser:
                 raise DevToolsError("still false after %.1f s: %s" % (timeout, expression))
             time.sleep(interval)
 
-    def navigate(self, url, device_scale=1):
-        self.call("Emulation.setDeviceMetricsOverride", width=800, height=720, deviceScaleFactor=device_scale,
-                  mobile=False)
+    def navigate(self, url, device_scale=1, viewport=(800, 720)):
+        """Loads `url` in a viewport of `viewport` CSS pixels (width, height)
+        and waits for its load event."""
+        self.call("Emulation.setDeviceMetricsOverride", width=viewport[0], height=viewport[1],
+                  deviceScaleFactor=device_scale, mobile=False)
         self.take_events("Page.loadEventFired")
         self.call("Page.navigate", url=url)
         deadline = time.monotonic() + 30
@@ -232,6 +234,19 @@ class Browser:
             fields = dict(key=key, text=key, unmodifiedText=key)
             self.call("Input.dispatchKeyEvent", type="keyDown", **fields)
         self.call("Input.dispatchKeyEvent", type="keyUp", **fields)
+
+    def type_with_control(self, key, code, key_code):
+        """`key` typed with Ctrl held: the browser sends no character."""
+        fields = dict(key=key, code=code, windowsVirtualKeyCode=key_code, nativeVirtualKeyCode=key_code,
+                      modifiers=2)
+        self.call("Input.dispatchKeyEvent", type="rawKeyDown", **fields)
+        self.call("Input.dispatchKeyEvent", type="keyUp", **fields)
+
+    def press(self, x, y):
+        self.call("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", buttons=1, clickCount=1)
+
+    def release(self, x, y):
+        self.call("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button="left", buttons=0, clickCount=1)
 
     def move_pointer(self, x, y, buttons=0, modifiers=0):
         self.call("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y, buttons=buttons, modifiers=modifiers,

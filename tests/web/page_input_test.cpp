@@ -1,6 +1,6 @@
 // The web layer's translation of the page's input: typed characters, the
-// masks, where a move is reported, clicks as the desktop gives them, and the
-// queue that holds it all until the form serves its events.
+// masks, and the gesture and key tables every layer passes, from the events
+// the page's listeners report.
 #include "app/web/page_input.hpp"
 
 #include <gtest/gtest.h>
@@ -8,9 +8,24 @@
 #include <string>
 #include <vector>
 
+#include "support/gesture_table.hpp"
+
 namespace {
 
 using namespace vorn::web;
+using vorn::testing::GestureStep;
+using vorn::testing::RecordedCalls;
+
+// The character code the form gets for `key`, if any.
+std::optional<std::int16_t> typedCharacterCode(const char* key, Modifiers modifiers) {
+    PageInput input;
+    const bool typed = input.keyPressed(key, modifiers);
+    RecordedCalls form;
+    input.deliverTo(form);
+    EXPECT_EQ(typed, !form.calls.empty()) << "the browser's own action is cancelled just when the form takes the key";
+    if (form.calls.empty()) return std::nullopt;
+    return static_cast<std::int16_t>(std::stoi(form.calls.front().substr(4)));
+}
 
 TEST(WebKeys, TypedCharactersArriveByTheirCode) {
     const struct {
@@ -36,7 +51,8 @@ TEST(WebKeys, TypedCharactersArriveByTheirCode) {
         {"ab", {}, std::nullopt},
         {"\xC3", {}, std::nullopt},                                  // cut short
         {"\xC3\x28", {}, std::nullopt},                              // no continuation byte
-        // The browser's shortcuts stay the browser's.
+        // The browser's shortcuts stay the browser's; Ctrl+[ is none.
+        {"[", {.control = true}, 27},
         {"r", {.control = true}, std::nullopt},
         {"-", {.control = true}, std::nullopt},
         {"Escape", {.alt = true}, std::nullopt},
@@ -58,82 +74,75 @@ TEST(WebPointer, ButtonsAndModifiersBecomeTheDesktopMasks) {
     EXPECT_EQ(shiftCode({.meta = true}), 0);
 }
 
-TEST(WebPointer, PagePositionsBecomeInnerAreaPixels) {
-    EXPECT_EQ(innerAreaPixel(2.0, 2.0), std::make_pair(0, 0));
-    EXPECT_EQ(innerAreaPixel(1.9, 2.5), std::make_pair(-1, 0)) << "on the edge";
-    EXPECT_EQ(innerAreaPixel(2.5, 3.75), std::make_pair(0, 1)) << "a zoomed page's fractions";
-    EXPECT_EQ(innerAreaPixel(-10.5, 800.0), std::make_pair(-13, 798));
-}
+// The page's CSS pixel under inner pixel (column, row): its centre.
+double cssLeft(const GestureStep& step) { return step.column + 2 + 0.5; }
+double cssTop(const GestureStep& step) { return step.row + 2 + 0.5; }
 
-// Records the handlers the queue calls, as the form would receive them.
-struct RecordingForm {
-    std::vector<std::string> calls;
-    PageInput* input = nullptr;
-
-    void Picture1_KeyPress(std::int16_t keyAscii) { calls.push_back("key " + std::to_string(keyAscii)); }
-    void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-        calls.push_back("move " + std::to_string(button) + " " + std::to_string(shift) + " " + std::to_string(x) +
-                        " " + std::to_string(y));
+void feed(PageInput& input, const GestureStep& step) {
+    const double left = cssLeft(step);
+    const double top = cssTop(step);
+    switch (step.kind) {
+        case GestureStep::kPress: input.buttonPressed(0, 1, left, top); break;
+        case GestureStep::kRelease: input.buttonReleased(0, left, top); break;
+        case GestureStep::kDoublePress: input.buttonPressed(0, 2, left, top); break;
+        case GestureStep::kMove: input.pointerMoved(left, top, 0, {}); break;
+        case GestureStep::kCaptureLost: input.captureLost(); break;
+        case GestureStep::kOtherPress: input.buttonPressed(2, 1, left, top); break;
+        case GestureStep::kOtherRelease: input.buttonReleased(2, left, top); break;
     }
-    void Picture1_Click() {
-        calls.push_back("click");
-        // Input that arrives while a handler runs waits for the next service.
-        if (input != nullptr) input->keyPressed("+", {});
+}
+
+TEST(WebGestures, EachGestureTellsTheFormWhatTheDesktopTellsIt) {
+    for (const vorn::testing::Gesture& gesture : vorn::testing::gestureTable()) {
+        PageInput input;
+        for (const GestureStep& step : gesture.steps) feed(input, step);
+        RecordedCalls form;
+        input.deliverTo(form);
+        EXPECT_EQ(form.calls, gesture.expected) << gesture.name;
     }
-    void Picture1_DblClick() { calls.push_back("double-click"); }
-};
-
-TEST(WebInputQueue, DeliversOnlyWhenServedInOrderAndOnce) {
-    PageInput input;
-    RecordingForm form;
-    EXPECT_TRUE(input.keyPressed("-", {}));
-    EXPECT_FALSE(input.keyPressed("Shift", {.shift = true})) << "the browser keeps keys that type nothing";
-    input.pointerMoved(2.0, 2.0, 1, {.shift = true});
-    input.keyPressed("+", {});
-    input.deliverTo(form);
-    EXPECT_EQ(form.calls, (std::vector<std::string>{"key 45", "move 1 1 0.000000 0.000000", "key 43"}));
-
-    form.calls.clear();
-    input.deliverTo(form);
-    EXPECT_TRUE(form.calls.empty()) << "each event is delivered once";
 }
 
-TEST(WebInputQueue, InputArrivingDuringServiceWaitsForTheNext) {
+TEST(WebGestures, ATripleClickIsADoubleClickThenAPress) {
     PageInput input;
-    RecordingForm form{.calls = {}, .input = &input};
-    input.clicked(1);
-    input.deliverTo(form);
-    EXPECT_EQ(form.calls, (std::vector<std::string>{"click"}));
-    form.input = nullptr;
-    input.deliverTo(form);
-    EXPECT_EQ(form.calls, (std::vector<std::string>{"click", "key 43"}));
-}
-
-TEST(WebInputQueue, ADoubleClickIsAClickThenTheDoubleClickAsOnTheDesktop) {
-    // The page reports: click (1), click (2), double-click, then a third
-    // click (3) of a triple click.
-    PageInput input;
-    RecordingForm form;
-    input.clicked(1);
-    input.clicked(2);
-    input.doubleClicked();
-    input.clicked(3);
+    for (int detail : {1, 2, 3}) {
+        input.buttonPressed(0, detail, 50, 50);
+        input.buttonReleased(0, 50, 50);
+    }
+    RecordedCalls form;
     input.deliverTo(form);
     EXPECT_EQ(form.calls, (std::vector<std::string>{"click", "double-click", "click"}));
 }
 
-TEST(WebInputQueue, MovesOverTheEdgeAndMovesThatDoNotMoveReportNothing) {
+TEST(WebKeys, EachKeyOfTheTableGivesWhatTheBrowserLeavesToThePage) {
+    for (const vorn::testing::KeyRow& row : vorn::testing::keyTable()) {
+        PageInput input;
+        const std::string key = row.escape ? std::string("Escape") : std::string(1, static_cast<char>(row.character));
+        input.keyPressed(key, {.control = row.control, .alt = row.alt});
+        RecordedCalls form;
+        input.deliverTo(form);
+        EXPECT_EQ(form.calls, vorn::testing::expectedCalls(row.browser)) << row.name;
+    }
+}
+
+TEST(WebInput, NothingReachesTheFormBeforeItServesItsEvents) {
     PageInput input;
-    RecordingForm form;
-    input.pointerMoved(0.5, 100.0, 0, {});    // the sunken edge
-    input.pointerMoved(100.0, 100.0, 0, {});
-    input.pointerMoved(100.4, 100.9, 0, {});  // the same pixel again
-    input.pointerMoved(-20.0, 100.0, 1, {});  // a drag beyond the area
+    input.keyPressed("Escape", {});
+    input.buttonPressed(0, 1, 50, 50);
+    input.buttonReleased(0, 50, 50);
+    RecordedCalls form;
+    EXPECT_TRUE(form.calls.empty());
     input.deliverTo(form);
-    ASSERT_EQ(form.calls.size(), 2u);
-    const vorn::PointerPosition at = vorn::pointerPositionInUnits(98, 98);
-    EXPECT_EQ(form.calls[0], "move 0 0 " + std::to_string(at.x) + " " + std::to_string(at.y));
-    EXPECT_EQ(form.calls[1].rfind("move 1 0 -", 0), 0u) << form.calls[1];
+    EXPECT_EQ(form.calls, (std::vector<std::string>{"key 27", "click"}));
+}
+
+TEST(WebInput, ZoomedPositionsFallToThePixelThatHoldsThem) {
+    PageInput input;
+    input.pointerMoved(2.99, 2.0, 0, {});
+    input.buttonPressed(0, 1, 1.99, 10.0);  // on the edge: no click
+    input.buttonReleased(0, 1.99, 10.0);
+    RecordedCalls form;
+    input.deliverTo(form);
+    EXPECT_EQ(form.calls, (std::vector<std::string>{"move 0,0"}));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ status=0
 while read -r dll; do
   case ${dll,,} in
     kernel32.dll | user32.dll | gdi32.dll | winmm.dll | advapi32.dll | shell32.dll | comctl32.dll | \
-    msvcrt.dll | ucrtbase.dll | api-ms-win-*.dll) ;;
+    imm32.dll | shcore.dll | msvcrt.dll | ucrtbase.dll | api-ms-win-*.dll) ;;
     *)
       echo "$exe imports $dll, which Windows does not ship" >&2
       status=1

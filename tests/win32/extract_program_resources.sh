@@ -5,6 +5,7 @@
 #   icon-group.bin  the icon group (type 14, name 1)
 #   icon-<id>.bin   each icon image (type 3)
 #   vorn.ico        the icon group rebuilt as an icon file
+#   manifest.xml    the application manifest (type 24, name 1)
 # Each is asked for in US English (language 1033): one in another language
 # is missing, and that fails here.
 set -euo pipefail
@@ -26,6 +27,7 @@ extract() {
 extract 16 1 version.bin --raw
 extract 14 1 icon-group.bin --raw
 extract 14 1 vorn.ico
+extract 24 1 manifest.xml --raw
 ids=$(wrestool --list --type=3 "$exe" | sed -n 's/.*--name=\([0-9]*\).*/\1/p')
 [ -n "$ids" ] || { echo "$exe has no icon images" >&2; exit 1; }
 for id in $ids; do

@@ -1,12 +1,18 @@
-// The Win32 layer's translation of pointer messages: the masks and clicks.
+// The Win32 layer's translation of Picture1's window messages: the masks,
+// and the gesture and key tables every layer passes, from the messages
+// Windows sends.
 #include "app/win32/pointer_input.hpp"
 
 #include <gtest/gtest.h>
 
+#include "support/gesture_table.hpp"
+
 namespace {
 
 using namespace vorn::win32;
-using vorn::onPictureArea;
+using vorn::PictureInput;
+using vorn::testing::GestureStep;
+using vorn::testing::RecordedCalls;
 
 TEST(Win32PointerInput, KeyFlagsBecomeTheButtonAndShiftMasks) {
     const struct {
@@ -32,27 +38,75 @@ TEST(Win32PointerInput, KeyFlagsBecomeTheButtonAndShiftMasks) {
     }
 }
 
-TEST(Win32PointerInput, AClickIsAPressAndAReleaseOverTheArea) {
-    ClickTracker clicks;
-    EXPECT_FALSE(clicks.leftReleased(true)) << "a release without a press";
-
-    clicks.leftPressed();
-    EXPECT_TRUE(clicks.leftReleased(onPictureArea(10, 10)));
-    EXPECT_FALSE(clicks.leftReleased(true)) << "one press makes one click";
-
-    clicks.leftPressed();
-    EXPECT_FALSE(clicks.leftReleased(onPictureArea(-3, 10))) << "released off the area";
-    EXPECT_TRUE(onPictureArea(-2, -2)) << "the edge is part of the area";
-    EXPECT_FALSE(onPictureArea(581, 10));
+// MAKELPARAM of a client position: two signed 16-bit halves.
+std::int64_t positionParameter(int x, int y) {
+    return static_cast<std::int64_t>(static_cast<std::uint16_t>(x) | static_cast<std::uint32_t>(static_cast<std::uint16_t>(y)) << 16);
 }
 
-TEST(Win32PointerInput, ADoubleClickDeliversOneClickThenTheDoubleClick) {
-    // Windows sends: down, up, double-click (the second down), up.
-    ClickTracker clicks;
-    clicks.leftPressed();
-    EXPECT_TRUE(clicks.leftReleased(true));
-    clicks.leftDoubleClicked();
-    EXPECT_FALSE(clicks.leftReleased(true)) << "the second release is no click of its own";
+void send(PictureInput& input, unsigned message, std::uint64_t wParam, std::int64_t lParam = 0) {
+    EXPECT_TRUE(translatePictureMessage(input, message, wParam, lParam, false)) << std::hex << message;
+}
+
+// The message Windows sends for `step`, at scale `scale`: client positions
+// count from Picture1's outer corner, the inner pixel's block at 2s + c·s.
+void feed(PictureInput& input, const GestureStep& step, int scale) {
+    const std::int64_t at = positionParameter((step.column + 2) * scale, (step.row + 2) * scale);
+    switch (step.kind) {
+        case GestureStep::kPress: send(input, kLeftButtonDownMessage, kLeftButtonFlag, at); break;
+        case GestureStep::kRelease: send(input, kLeftButtonUpMessage, 0, at); break;
+        case GestureStep::kDoublePress: send(input, kLeftButtonDoubleClickMessage, kLeftButtonFlag, at); break;
+        case GestureStep::kMove: send(input, kMouseMoveMessage, 0, at); break;
+        case GestureStep::kCaptureLost: send(input, kCaptureChangedMessage, 0); break;
+        case GestureStep::kOtherPress: send(input, kRightButtonDownMessage, kRightButtonFlag, at); break;
+        case GestureStep::kOtherRelease: send(input, kRightButtonUpMessage, 0, at); break;
+    }
+}
+
+TEST(Win32Gestures, EachGestureTellsTheFormTheSameAtScalesOneAndTwo) {
+    for (int scale : {1, 2}) {
+        for (const vorn::testing::Gesture& gesture : vorn::testing::gestureTable()) {
+            PictureInput input;
+            input.setScale(scale);
+            for (const GestureStep& step : gesture.steps) feed(input, step, scale);
+            RecordedCalls form;
+            input.deliverTo(form);
+            EXPECT_EQ(form.calls, gesture.expected) << gesture.name << " at scale " << scale;
+        }
+    }
+}
+
+TEST(Win32Keys, TheCharacterMessageIsTheReferenceAndAltWithAKeyTypesNothing) {
+    for (const vorn::testing::KeyRow& row : vorn::testing::keyTable()) {
+        PictureInput input;
+        // What Windows sends for the key: WM_SYSCHAR with Alt, WM_CHAR with
+        // the character it gives otherwise, and nothing for Ctrl with keys
+        // that give none.
+        if (row.alt) {
+            send(input, kSysCharMessage, row.escape ? 27 : row.character);
+        } else if (row.desktop) {
+            send(input, kCharMessage, static_cast<std::uint16_t>(*row.desktop));
+        }
+        RecordedCalls form;
+        input.deliverTo(form);
+        EXPECT_EQ(form.calls, vorn::testing::expectedCalls(row.desktop)) << row.name;
+    }
+}
+
+TEST(Win32Messages, OnlyPicture1sInputMessagesAreTranslated) {
+    PictureInput input;
+    EXPECT_FALSE(translatePictureMessage(input, 0x000F /* WM_PAINT */, 0, 0, false));
+    EXPECT_FALSE(translatePictureMessage(input, 0x0100 /* WM_KEYDOWN */, 0x41, 0, false));
+    RecordedCalls form;
+    input.deliverTo(form);
+    EXPECT_TRUE(form.calls.empty());
+}
+
+TEST(Win32Messages, ADragLeftOfTheAreaReportsNegativePositions) {
+    PictureInput input;
+    send(input, kMouseMoveMessage, kLeftButtonFlag, positionParameter(-30, 12));
+    RecordedCalls form;
+    input.deliverTo(form);
+    EXPECT_EQ(form.calls, (std::vector<std::string>{"move -32,10"}));
 }
 
 }  // namespace

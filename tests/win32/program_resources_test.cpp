@@ -1,9 +1,11 @@
 // Reads back the resources linked into vorn.exe, as wrestool (icoutils)
 // extracted them in the win32.extract_program_resources test: the version
-// record and the icon group with its three images, all in US English.
+// record, the icon group with its three images and the application manifest,
+// all in US English.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <string>
 
 #include "ico_reader.hpp"
@@ -16,6 +18,26 @@ using namespace vorn::test;
 
 std::vector<std::uint8_t> extracted(const std::string& name) {
     return readFileBytes(std::string(VORN_EXTRACTED_RESOURCES) + "/" + name);
+}
+
+// The text of the first `element` in `xml`, or of its `attribute`.
+std::string manifestValue(const std::string& xml, const std::string& element, const std::string& attribute = "") {
+    const std::regex pattern =
+        attribute.empty() ? std::regex("<" + element + "[^>]*>([^<]*)</" + element + ">")
+                          : std::regex("<" + element + "[^>]*\\s" + attribute + "=\"([^\"]*)\"");
+    std::smatch match;
+    return std::regex_search(xml, match, pattern) ? match[1].str() : "(none)";
+}
+
+TEST(ProgramResources, ManifestAsksForPerMonitorScalingAndTheCurrentControls) {
+    const auto bytes = extracted("manifest.xml");
+    const std::string xml(bytes.begin(), bytes.end());
+    // Without it Windows stretches the window, blurred, above 100 %.
+    EXPECT_EQ(manifestValue(xml, "dpiAwareness"), "PerMonitorV2, PerMonitor");
+    EXPECT_EQ(manifestValue(xml, "dpiAware"), "true/pm");
+    EXPECT_EQ(manifestValue(xml, "supportedOS", "Id"), "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}") << "Windows 10";
+    EXPECT_EQ(manifestValue(xml, "requestedExecutionLevel", "level"), "asInvoker");
+    EXPECT_NE(xml.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
 }
 
 TEST(ProgramResources, VersionRecordCarriesTheNumbersStringsAndTranslation) {

@@ -4,6 +4,7 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -131,6 +132,55 @@ TEST(PointerSpeed, NearTheTopLeftRunsFasterThanNearTheBottomRight) {
     EXPECT_GT(slow, 20);
     EXPECT_LT(slow, 120) << "a pass at k ~ 9300 takes at least 9.3 ms";
     EXPECT_GT(fast, 2 * slow);
+}
+
+TEST_F(HaltedVorn, KeysTypedWithAltOrCtrlAreNoCommands) {
+    // Alt+- and Ctrl+- type no character, as on Windows: no backward run.
+    vorn.x().typeWithModifier(XK_Alt_L, XK_minus);
+    vorn.x().typeWithModifier(XK_Control_L, XK_minus);
+    expectHeld();
+    EXPECT_EQ(vorn.frameOnScreen(), halted);
+}
+
+// Pointer gestures that are no click: the pointer's shape, read back over the
+// inner area, still shows speed mode afterwards.
+class PointerGesture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vorn.x().movePointer(inside.x(), inside.y());
+        // The pass at the start pace ends; then passes are fast.
+        ASSERT_TRUE(vorn.waitForNextFrame(kNextPassBudget).has_value());
+        speedMode = vorn.x().cursorShape();
+    }
+    void expectStillInSpeedMode() {
+        std::this_thread::sleep_for(kServiceGap);
+        vorn.x().movePointer(inside.x() + 5, inside.y() + 5);
+        std::this_thread::sleep_for(kServiceGap);
+        EXPECT_EQ(vorn.x().cursorShape(), speedMode) << "the gesture switched the mode";
+        EXPECT_FALSE(vorn.process().waitForExit(0ms).has_value());
+    }
+
+    RunningVorn vorn;
+    const QPoint inside = vorn.innerPixel(200, 200);
+    QByteArray speedMode;
+};
+
+TEST_F(PointerGesture, APressDraggedOutAndReleasedOutsideIsNoClick) {
+    vorn.x().pressButton(1);
+    const QPoint outside = vorn.clientArea().topLeft() - QPoint(40, 40);
+    vorn.x().movePointer(vorn.innerPixel(100, 100).x(), vorn.innerPixel(100, 100).y());
+    vorn.x().movePointer(std::max(0, outside.x()), std::max(0, outside.y()));
+    std::this_thread::sleep_for(kServiceGap);
+    vorn.x().releaseButton(1);
+    expectStillInSpeedMode();
+}
+
+TEST_F(PointerGesture, AClickOnTheEdgeIsNoClick) {
+    const QPoint edge = vorn.innerPixel(-1, 300);
+    vorn.x().movePointer(edge.x(), edge.y());
+    std::this_thread::sleep_for(kServiceGap);
+    vorn.x().click();
+    expectStillInSpeedMode();
 }
 
 TEST(PointerShape, TellsWhichModeIsOn) {

@@ -1,6 +1,7 @@
 #include "running_vorn.hpp"
 
 #include <algorithm>
+#include <string>
 #include <stdexcept>
 #include <thread>
 
@@ -91,6 +92,12 @@ RunningVorn::RunningVorn(StartedAt startedAt) : process_((frames(), programComma
         throw std::runtime_error("the VORN window did not appear within the start budget");
     }
     window_ = *found;
+    const QRect client = clientArea();
+    scale_ = std::max(1, client.width() / kClientWidth);
+    if (client.size() != QSize(kClientWidth, kClientHeight) * scale_) {
+        throw std::runtime_error("the VORN window's client area, " + std::to_string(client.width()) + " x " +
+                                 std::to_string(client.height()) + ", is not the form's scaled by a whole number");
+    }
     const auto first = waitForChangeFrom(-1, remainingUntil(deadline));
     if (!first) {
         throw std::runtime_error("the VORN window showed no frame within the start budget");
@@ -100,15 +107,35 @@ RunningVorn::RunningVorn(StartedAt startedAt) : process_((frames(), programComma
     }
 }
 
-QPoint RunningVorn::innerPixel(int column, int row) { return clientArea().topLeft() + QPoint(2 + column, 2 + row); }
-
-std::optional<int> RunningVorn::frameOnScreen() {
-    return frames().identify(display_.grab(QRect(innerPixel(0, 0), kVisibleFrame)));
+QPoint RunningVorn::innerPixel(int column, int row) {
+    return clientArea().topLeft() + QPoint(2 + column, 2 + row) * scale_;
 }
+
+QImage RunningVorn::grabVisibleFrame() { return display_.grab(QRect(innerPixel(0, 0), kVisibleFrame * scale_)); }
+
+std::optional<int> RunningVorn::frameOnScreen() { return frames().identify(sampleBlocks(grabVisibleFrame(), scale_)); }
 
 std::optional<int> RunningVorn::frameInBand() {
     const QRect band = frames().band();
-    return frames().identifyBand(display_.grab(band.translated(innerPixel(0, 0))));
+    const QRect onScreen(innerPixel(0, 0) + band.topLeft() * scale_, band.size() * scale_);
+    return frames().identifyBand(sampleBlocks(display_.grab(onScreen), scale_));
+}
+
+QImage blocksOf(const QImage& image, int scale) {
+    QImage blocks(image.size() * scale, QImage::Format_RGB32);
+    for (int y = 0; y < blocks.height(); ++y) {
+        for (int x = 0; x < blocks.width(); ++x) blocks.setPixel(x, y, image.pixel(x / scale, y / scale));
+    }
+    return blocks;
+}
+
+QImage sampleBlocks(const QImage& image, int scale) {
+    if (scale == 1) return image;
+    QImage samples(image.size() / scale, QImage::Format_RGB32);
+    for (int y = 0; y < samples.height(); ++y) {
+        for (int x = 0; x < samples.width(); ++x) samples.setPixel(x, y, image.pixel(x * scale, y * scale));
+    }
+    return samples;
 }
 
 std::optional<int> RunningVorn::waitForNextFrame(std::chrono::milliseconds budget) {

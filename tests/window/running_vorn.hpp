@@ -62,8 +62,15 @@ public:
     VornProcess& process() { return process_; }
     Window window() const { return window_; }
     QRect clientArea() { return display_.clientArea(window_); }
-    // Root position of inner-area pixel (column, row) of the picture area.
+    // The whole number the window is scaled by: each frame pixel is a
+    // scale × scale block on screen.
+    int scale() const { return scale_; }
+    // Root position of inner-area pixel (column, row) of the picture area:
+    // the top-left device pixel of its block.
     QPoint innerPixel(int column, int row);
+    // The visible part of the inner area as the screen shows it, block for
+    // block, or reduced to one pixel a block.
+    QImage grabVisibleFrame();
 
     // The frame on screen now, if the picture area shows one exactly.
     std::optional<int> frameOnScreen();
@@ -92,6 +99,12 @@ private:
     XDisplay display_;
     VornProcess process_;
     Window window_ = 0;
+    int scale_ = 1;
 };
+
+// `image` with each of its pixels repeated into a `scale` × `scale` block.
+QImage blocksOf(const QImage& image, int scale);
+// The top-left pixel of each `scale` × `scale` block of `image`.
+QImage sampleBlocks(const QImage& image, int scale);
 
 }  // namespace vorn::testing

@@ -139,6 +139,14 @@ QRect XDisplay::screenArea() {
     return QRect(0, 0, DisplayWidth(display_, screen), DisplayHeight(display_, screen));
 }
 
+void XDisplay::setDotsPerInch(int dpi) {
+    const std::string resources = "Xft.dpi:\t" + std::to_string(dpi) + "\n";
+    XChangeProperty(display_, DefaultRootWindow(display_), XInternAtom(display_, "RESOURCE_MANAGER", False),
+                    XA_STRING, 8, PropModeReplace, reinterpret_cast<const unsigned char*>(resources.data()),
+                    static_cast<int>(resources.size()));
+    XSync(display_, False);
+}
+
 QImage XDisplay::grab(const QRect& area) {
     XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x(), area.y(),
                               static_cast<unsigned>(area.width()), static_cast<unsigned>(area.height()), AllPlanes,
@@ -179,6 +187,17 @@ void XDisplay::typeKeysym(unsigned long keysym, bool withShift) {
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
     if (withShift) XTestFakeKeyEvent(display_, shift, False, CurrentTime);
+    flush();
+}
+
+void XDisplay::typeWithModifier(unsigned long modifier, unsigned long keysym) {
+    const KeyCode held = XKeysymToKeycode(display_, modifier);
+    if (held == 0) {
+        throw std::runtime_error("no key code for keysym " + std::to_string(modifier));
+    }
+    XTestFakeKeyEvent(display_, held, True, CurrentTime);
+    typeKeysym(keysym);
+    XTestFakeKeyEvent(display_, held, False, CurrentTime);
     flush();
 }
 

@@ -39,11 +39,17 @@ public:
     // bottom); none without a window manager.
     QMargins frameExtents(Window window);
     QRect screenArea();
+    // Tells the programs started from now on that the screen has `dpi` dots
+    // per inch, as a desktop's settings do: Xft.dpi in the server's resource
+    // database.
+    void setDotsPerInch(int dpi);
     QImage grab(const QRect& rootArea);
     // The window that has the keyboard focus.
     Window focusWindow();
 
     void typeKeysym(unsigned long keysym, bool withShift = false);
+    // Types `keysym` while the modifier key `modifier` (XK_Alt_L, say) is held.
+    void typeWithModifier(unsigned long modifier, unsigned long keysym);
     void movePointer(int rootX, int rootY);
     void pressButton(unsigned button);
     void releaseButton(unsigned button);

@@ -7,27 +7,18 @@
 #include "app/pointer_scale.hpp"
 #include "app/window_geometry.hpp"
 #include "frames/indexed_image.hpp"
+#include "html_text.hpp"
+#include "motion_view.hpp"
+#include "readme_table.hpp"
 
 namespace vorn::tools {
 
 namespace {
 
-std::string escapedForHtml(std::string_view text) {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            default: escaped += c;
-        }
-    }
-    return escaped;
-}
+using PageValues = std::map<std::string, std::string, std::less<>>;
 
-const std::map<std::string, std::string, std::less<>>& placeholderValues() {
-    static const std::map<std::string, std::string, std::less<>> values{
+const PageValues& programValues() {
+    static const PageValues values{
         {"CAPTION", escapedForHtml(kCaption)},
         {"CLIENT_WIDTH", std::to_string(kClientWidth)},
         {"CLIENT_HEIGHT", std::to_string(kClientHeight)},
@@ -40,9 +31,8 @@ const std::map<std::string, std::string, std::less<>>& placeholderValues() {
     return values;
 }
 
-}  // namespace
-
-std::string fillPageTemplate(std::string_view pageTemplate) {
+// Each @NAME@ of `pageTemplate` replaced by values[NAME].
+std::string filled(std::string_view pageTemplate, const PageValues& values) {
     std::string page;
     std::size_t done = 0;
     for (;;) {
@@ -56,13 +46,24 @@ std::string fillPageTemplate(std::string_view pageTemplate) {
             throw std::invalid_argument("page template: an '@' at offset " + std::to_string(open) + " opens no placeholder");
         }
         const std::string_view name = pageTemplate.substr(open + 1, close - open - 1);
-        const auto value = placeholderValues().find(name);
-        if (value == placeholderValues().end()) {
+        const auto value = values.find(name);
+        if (value == values.end()) {
             throw std::invalid_argument("page template: no value for @" + std::string(name) + "@");
         }
         page += value->second;
         done = close + 1;
     }
+}
+
+}  // namespace
+
+std::string fillPageTemplate(std::string_view pageTemplate) { return filled(pageTemplate, programValues()); }
+
+std::string makePage(std::string_view pageTemplate, std::string_view readme) {
+    PageValues values = programValues();
+    values.merge(motionViewParts());
+    values.emplace("CONTROLS", readmeTableHtml(readme, "## Controls"));
+    return filled(pageTemplate, values);
 }
 
 }  // namespace vorn::tools

@@ -12,4 +12,10 @@ namespace vorn::tools {
 // that opens none.
 std::string fillPageTemplate(std::string_view pageTemplate);
 
+// The whole page: the template filled as above, and also with the motion
+// view made from the pose code (@MOTION_...@, see motion_view.hpp) and with
+// the README's controls table (@CONTROLS@). Throws std::invalid_argument as
+// fillPageTemplate and readmeTableHtml do.
+std::string makePage(std::string_view pageTemplate, std::string_view readme);
+
 }  // namespace vorn::tools

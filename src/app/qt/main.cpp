@@ -35,6 +35,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "vorn: %s\n", error.what());
     }
     vorn::endOnDisplayLoss();
+    // The window scales itself by a whole number from the screen's density;
+    // Qt's own scaling would stretch it again, by a fraction, and blur it.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorn"));
     QApplication::setApplicationVersion(QStringLiteral(VORN_APPLICATION_VERSION));
@@ -65,8 +70,10 @@ int main(int argc, char* argv[]) {
         // would keep the window blank for a second.
         QElapsedTimer waited;
         waited.start();
+        // The operator's input waits meanwhile: the form takes none before
+        // it starts.
         while (!window->windowHandle()->isExposed() && waited.elapsed() < kLongestWaitToBeShownMs) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20);
         }
         form->RunSequencer();
     } catch (const vorn::FrameSetError& error) {

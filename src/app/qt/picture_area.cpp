@@ -4,36 +4,72 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
+#include "app/pointer_area.hpp"
 #include "app/qt/qt_input_codes.hpp"
-#include "app/window_geometry.hpp"
+#include "app/sunken_edge.hpp"
 
 namespace vorn {
 
-PictureArea::PictureArea(QWidget* parent) : QFrame(parent) {
+namespace {
+
+QRect toQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+// The palette's colours for a Windows client edge, as Qt's own sunken
+// Windows panel draws it.
+QColor edgeColour(const QPalette& palette, EdgeShade shade) {
+    switch (shade) {
+        case EdgeShade::kShadow: return palette.color(QPalette::Dark);
+        case EdgeShade::kHighlight: return palette.color(QPalette::Light);
+        case EdgeShade::kDarkShadow: return palette.color(QPalette::Shadow);
+        case EdgeShade::kLight: return palette.color(QPalette::Midlight);
+    }
+    return palette.color(QPalette::Button);
+}
+
+MouseButton buttonOf(const QMouseEvent& event) {
+    return event.button() == Qt::LeftButton ? MouseButton::kLeft : MouseButton::kOther;
+}
+
+}  // namespace
+
+PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
-    // A Windows client edge: two pixels, sunken.
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setLineWidth(kPictureAreaBorder);
-    setGeometry(0, 0, kPictureAreaWidth, kPictureAreaHeight);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // pointer moves arrive without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setScale(1);
 }
+
+void PictureArea::setScale(int scale) {
+    scaled_ = ScaledWindow{scale};
+    input_.setScale(scale);
+    const PixelSize size = scaled_.pictureArea();
+    setGeometry(0, 0, size.width, size.height);
+    update();
+}
+
+QRect PictureArea::innerArea() const { return toQRect(scaled_.innerArea()); }
 
 void PictureArea::showPicture(const QImage* picture) {
     picture_ = picture;
-    repaint(contentsRect());
+    repaint(innerArea());
 }
 
 void PictureArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect inner = contentsRect();
+    const QRect inner = innerArea();
     painter.setClipRect(inner & event->rect());
     QRect covered;
     if (picture_ != nullptr) {
-        covered = QRect(inner.topLeft(), picture_->size()) & inner;
-        painter.drawImage(inner.topLeft(), *picture_);
+        // Without smoothing a whole-number scale repeats each pixel exactly.
+        const PixelSize frame{picture_->width(), picture_->height()};
+        const PixelSize visible = scaled_.visibleFrame(frame);
+        const QRect target = toQRect(scaled_.visibleFrameArea(frame));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(target, *picture_, QRect(0, 0, visible.width, visible.height));
+        covered = target;
     }
     // The face colour shows wherever the frame does not reach (one row at
     // the foot of the window, and all of it before the first frame).
@@ -41,51 +77,48 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     for (const QRect& part : QRegion(inner).subtracted(covered)) {
         painter.fillRect(part, face);
     }
-    painter.setClipping(false);
-    drawFrame(&painter);
+    painter.setClipRect(event->rect());
+    drawEdge(painter);
+}
+
+void PictureArea::drawEdge(QPainter& painter) const {
+    for (const EdgeBand& band : sunkenEdgeBands(scaled_)) {
+        painter.fillRect(toQRect(band.area), edgeColour(palette(), band.shade));
+    }
+}
+
+AreaPoint PictureArea::areaPoint(const QMouseEvent& event) {
+    // Qt's own scaling is off, so positions are device pixels.
+    const QPointF at = event.position();
+    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
 }
 
 void PictureArea::keyPressEvent(QKeyEvent* event) {
-    for (std::int16_t code : typedCharacterCodes(event->key(), event->text())) {
-        if (onKeyPress) onKeyPress(code);
+    for (std::int16_t code : typedCharacterCodes(event->key(), event->modifiers(), event->text())) {
+        input_.characterTyped(code);
     }
 }
 
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    // The border reports nothing; a drag that leaves the area altogether is
-    // reported as it comes.
-    if (rect().contains(at) && !contentsRect().contains(at)) {
-        return;
-    }
-    const QPoint inner = at - contentsRect().topLeft();
-    const PointerPosition units = pointerPositionInUnits(inner.x(), inner.y());
-    if (onMouseMove) {
-        onMouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), units.x, units.y);
-    }
+    input_.pointerMoved(areaPoint(*event), buttonCode(event->buttons()), shiftCode(event->modifiers()));
 }
 
-void PictureArea::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        clickPressed_ = true;
-    }
-}
+void PictureArea::mousePressEvent(QMouseEvent* event) { input_.buttonPressed(buttonOf(*event), areaPoint(*event)); }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !clickPressed_) {
-        return;
-    }
-    clickPressed_ = false;
-    if (rect().contains(event->position().toPoint()) && onClick) {
-        onClick();
-    }
+    input_.buttonReleased(buttonOf(*event), areaPoint(*event));
 }
 
 void PictureArea::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double-click is not a click of its own.
-    clickPressed_ = false;
-    if (event->button() == Qt::LeftButton && onDblClick) {
-        onDblClick();
+    input_.buttonDoublePressed(buttonOf(*event), areaPoint(*event));
+}
+
+void PictureArea::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Another window became active (Alt+Tab, say) while the button was
+    // held: the press is the other window's now.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        input_.captureLost();
     }
 }
 

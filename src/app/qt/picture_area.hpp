@@ -1,32 +1,33 @@
 #pragma once
 
-#include <QFrame>
-#include <cstdint>
-#include <functional>
+#include <QWidget>
 
-#include "app/pointer_scale.hpp"
+#include "app/display_scale.hpp"
+#include "app/picture_input.hpp"
 
 class QImage;
 
 namespace vorn {
 
-// Picture1: a sunken-bordered area, taller than the window, that shows the
-// current frame unscaled at the top-left of its inner area and hands the
-// operator's key and pointer input to the window's handlers.
-class PictureArea final : public QFrame {
+// Picture1: a sunken-edged area, taller than the window, that shows the
+// current frame at the top-left of its inner area, each frame pixel an s × s
+// block at the window's scale s, and feeds the operator's key and pointer
+// input to its PictureInput, which holds it for the form's event service.
+class PictureArea final : public QWidget {
     Q_OBJECT
 public:
     explicit PictureArea(QWidget* parent);
+
+    // Redraws the area, edge and frame, at whole-number scale `scale`.
+    void setScale(int scale);
+    int scale() const { return scaled_.scale; }
 
     // Shows `picture` (not copied; it must outlive its showing) and paints it
     // before returning.
     void showPicture(const QImage* picture);
     const QImage* picture() const { return picture_; }
 
-    std::function<void(std::int16_t keyAscii)> onKeyPress;
-    std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> onMouseMove;
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
+    PictureInput& input() { return input_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,10 +36,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    QRect innerArea() const;
+    void drawEdge(QPainter& painter) const;
+    static AreaPoint areaPoint(const QMouseEvent& event);
+
+    ScaledWindow scaled_;
     const QImage* picture_ = nullptr;
-    bool clickPressed_ = false;
+    PictureInput input_;
 };
 
 }  // namespace vorn

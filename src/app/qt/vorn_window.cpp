@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -12,7 +13,8 @@
 
 #include "app/qt/frame_holder.hpp"
 #include "app/qt/picture_area.hpp"
-#include "app/vorn_form.hpp"
+#include "app/picture_handlers.hpp"
+#include "app/display_scale.hpp"
 #include "app/window_geometry.hpp"
 #include "frames/frame_records.hpp"
 #include "frames/frame_set.hpp"
@@ -22,7 +24,7 @@ namespace vorn {
 VornWindow::VornWindow(const FrameSet& frameSet) : picture1_(new PictureArea(this)), holders_(kHolderCount) {
     setObjectName(QStringLiteral("VORN"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setFixedSize(kClientWidth, kClientHeight);
+    setScale(1);
     QPalette facePalette = palette();
     facePalette.setColor(QPalette::Window, facePalette.color(QPalette::Button));
     setPalette(facePalette);
@@ -36,33 +38,65 @@ VornWindow::VornWindow(const FrameSet& frameSet) : picture1_(new PictureArea(thi
     picture1_->setFocus();
 }
 
-void VornWindow::deliverInputTo(VORN& form) {
-    picture1_->onKeyPress = [&form](std::int16_t keyAscii) { form.Picture1_KeyPress(keyAscii); };
-    picture1_->onMouseMove = [&form](std::int16_t button, std::int16_t shift, float x, float y) {
-        form.Picture1_MouseMove(button, shift, x, y);
-    };
-    picture1_->onClick = [&form] { form.Picture1_Click(); };
-    picture1_->onDblClick = [&form] { form.Picture1_DblClick(); };
-}
-
 const FrameHolder* VornWindow::holder(int holderNumber) const {
     return holders_.at(static_cast<std::size_t>(holderNumber - 1));
 }
 
+namespace {
+
+PixelRect toPixelRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+}  // namespace
+
+int VornWindow::scale() const { return picture1_->scale(); }
+
+void VornWindow::setScale(int scale) {
+    const PixelSize client = ScaledWindow{scale}.client();
+    setFixedSize(client.width, client.height);
+    picture1_->setScale(scale);
+}
+
+QScreen* VornWindow::screenToOpenOn() const {
+    if (isVisible() && screen() != nullptr) {
+        return screen();
+    }
+    QScreen* underPointer = QGuiApplication::screenAt(QCursor::pos());
+    return underPointer != nullptr ? underPointer : QGuiApplication::primaryScreen();
+}
+
+int VornWindow::scaleFor(const QScreen& where) const {
+    // The frame belongs in the size that must fit; its margins are known
+    // once a window manager has framed the window, and are none without one.
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QRect available = where.availableGeometry();
+    return windowScale(qRound(where.logicalDotsPerInch()), {available.width(), available.height()},
+                       {frame.left() + frame.right(), frame.top() + frame.bottom()});
+}
+
 void VornWindow::centreOnScreen() {
-    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    QScreen* where = screenToOpenOn();
     if (where == nullptr) {
         return;
     }
+    setScale(scaleFor(*where));
+    followScreenChanges();
     // move() places the frame's corner, so the frame belongs in the size that
-    // is centred; its margins are known once a window manager has framed the
-    // window, and are none without one.
+    // is centred.
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
     centredInFrame_ = !frame.isNull();
     const QSize whole = size().grownBy(frame);
-    const QRect available = where->availableGeometry();
-    move(available.x() + (available.width() - whole.width()) / 2,
-         available.y() + (available.height() - whole.height()) / 2);
+    const PixelPoint at = centredPlacement(toPixelRect(where->availableGeometry()), {whole.width(), whole.height()});
+    move(at.x, at.y);
+}
+
+void VornWindow::followScreenChanges() {
+    if (followingScreens_ || windowHandle() == nullptr) {
+        return;
+    }
+    followingScreens_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* now) {
+        if (now != nullptr) setScale(scaleFor(*now));
+    });
 }
 
 const FramePicture* VornWindow::holderPicture(int holderNumber) const {
@@ -78,7 +112,12 @@ void VornWindow::showPicture(const FramePicture& picture) {
     picture1_->showPicture(&static_cast<const FrameHolder&>(picture).picture());
 }
 
-void VornWindow::serveEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void VornWindow::serveEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (handlers_ != nullptr) {
+        picture1_->input().deliverTo(*handlers_);
+    }
+}
 
 void VornWindow::clearWindow() {
     // The window never draws on its own surface (the picture area covers it),
@@ -98,8 +137,8 @@ void VornWindow::showPointerMode(PointerMode mode) {
     picture1_->setCursor(mode == PointerMode::kSetsSpeed ? Qt::ArrowCursor : Qt::SizeVerCursor);
 }
 
-void VornWindow::failFrame(const std::string& what) {
-    const QString message = QStringLiteral("VORN cannot show its frames: %1.").arg(QString::fromStdString(what));
+void VornWindow::fail(const std::string& what) {
+    const QString message = QStringLiteral("VORN cannot go on: %1.").arg(QString::fromStdString(what));
     std::fprintf(stderr, "vorn: %s\n", qPrintable(message));
     QMessageBox::critical(this, QStringLiteral("VORN"), message);
     std::fflush(nullptr);
@@ -115,6 +154,11 @@ void VornWindow::moveEvent(QMoveEvent* event) {
     if (framed && !centredInFrame_) {
         centreOnScreen();
     }
+}
+
+void VornWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    followScreenChanges();
 }
 
 void VornWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/web/canvas_pixels.hpp"
+#include "app/web/motion_view_binding.hpp"
 #include "app/web/page_bindings.hpp"
 
 namespace vorn::web {
@@ -32,8 +33,8 @@ BrowserWindow::BrowserWindow(const FrameSet& frames, BrowserPaceClock& clock) : 
     }
 }
 
-void BrowserWindow::deliverInputTo(VORN& form) {
-    form_ = &form;
+void BrowserWindow::deliverInputTo(PictureHandlers& handlers) {
+    handlers_ = &handlers;
     listening = this;
     vorn_page_listen(keyBuffer_.data(), keyBuffer_.size());
 }
@@ -46,7 +47,10 @@ const FramePicture* BrowserWindow::holderPicture(int holderNumber) const {
 }
 
 void BrowserWindow::showPicture(const FramePicture& picture) {
-    vorn_page_show_holder(static_cast<const CanvasPicture&>(picture).holderNumber());
+    const int holderNumber = static_cast<const CanvasPicture&>(picture).holderNumber();
+    vorn_page_show_holder(holderNumber);
+    // Holder N carries frame N - 1.
+    vorn_page_show_frame_index(holderNumber - 1);
 }
 
 void BrowserWindow::serveEvents() {
@@ -57,8 +61,8 @@ void BrowserWindow::serveEvents() {
         clock_.waitBriefly();
     }
     waitsAtLastService_ = clock_.waits();
-    if (form_ != nullptr) {
-        input_.deliverTo(*form_);
+    if (handlers_ != nullptr) {
+        input_.deliverTo(*handlers_);
     }
 }
 
@@ -73,8 +77,8 @@ void BrowserWindow::showPointerMode(PointerMode mode) {
     vorn_page_show_pointer_mode(mode == PointerMode::kStepsFrames ? 1 : 0);
 }
 
-void BrowserWindow::failFrame(const std::string& what) {
-    endProgram("VORN cannot show a frame: " + what + ". Reload the page to start it again.", 1);
+void BrowserWindow::fail(const std::string& what) {
+    endProgram("VORN cannot go on: " + what + ". Reload the page to start it again.", 1);
 }
 
 void endProgram(const std::string& message, int status) {
@@ -111,15 +115,21 @@ EMSCRIPTEN_KEEPALIVE void vorn_web_pointer_moved(double left, double top, unsign
     }
 }
 
-EMSCRIPTEN_KEEPALIVE void vorn_web_clicked(int detail) {
+EMSCRIPTEN_KEEPALIVE void vorn_web_button_pressed(int button, int detail, double left, double top) {
     if (vorn::web::listening != nullptr) {
-        vorn::web::listening->input().clicked(detail);
+        vorn::web::listening->input().buttonPressed(button, detail, left, top);
     }
 }
 
-EMSCRIPTEN_KEEPALIVE void vorn_web_double_clicked() {
+EMSCRIPTEN_KEEPALIVE void vorn_web_button_released(int button, double left, double top) {
     if (vorn::web::listening != nullptr) {
-        vorn::web::listening->input().doubleClicked();
+        vorn::web::listening->input().buttonReleased(button, left, top);
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void vorn_web_capture_lost() {
+    if (vorn::web::listening != nullptr) {
+        vorn::web::listening->input().captureLost();
     }
 }
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "app/form_window.hpp"
-#include "app/vorn_form.hpp"
+#include "app/picture_handlers.hpp"
 #include "app/web/browser_pace_clock.hpp"
 #include "app/web/page_input.hpp"
 #include "frames/frame_set.hpp"
@@ -32,8 +32,9 @@ public:
     BrowserWindow(const BrowserWindow&) = delete;
     BrowserWindow& operator=(const BrowserWindow&) = delete;
 
-    // Starts listening to the page's input; each service hands it to `form`.
-    void deliverInputTo(VORN& form);
+    // Starts listening to the page's input; each service hands it to
+    // `handlers`.
+    void deliverInputTo(PictureHandlers& handlers);
 
     const FramePicture* holderPicture(int holderNumber) const override;
     // The browser shows the drawing at its next paint, which comes at the
@@ -43,7 +44,7 @@ public:
     void clearWindow() override;
     [[noreturn]] void quit() override;
     void showPointerMode(PointerMode mode) override;
-    [[noreturn]] void failFrame(const std::string& what) override;
+    [[noreturn]] void fail(const std::string& what) override;
 
     PageInput& input() { return input_; }
     char* keyBuffer() { return keyBuffer_.data(); }
@@ -53,7 +54,7 @@ private:
     BrowserPaceClock& clock_;
     PageInput input_;
     std::array<char, 64> keyBuffer_{};
-    VORN* form_ = nullptr;
+    PictureHandlers* handlers_ = nullptr;
     std::uint64_t waitsAtLastService_ = 0;
 };
 

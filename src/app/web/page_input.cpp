@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "app/input_masks.hpp"
-#include "app/window_geometry.hpp"
-#include "input/key_commands.hpp"
 
 namespace vorn::web {
 
@@ -31,23 +29,29 @@ std::optional<char32_t> singleCodePoint(std::string_view utf8) {
     return code;
 }
 
+NamedKey namedKeyOf(std::string_view key) {
+    if (key == "Escape") return NamedKey::kEscape;
+    if (key == "Enter") return NamedKey::kEnter;
+    if (key == "Backspace") return NamedKey::kBackspace;
+    if (key == "Tab") return NamedKey::kTab;
+    return NamedKey::kNone;
+}
+
+AreaPoint areaPoint(double left, double top) {
+    return {static_cast<int>(std::floor(left)), static_cast<int>(std::floor(top))};
+}
+
+MouseButton buttonOf(int button) { return button == 0 ? MouseButton::kLeft : MouseButton::kOther; }
+
 }  // namespace
 
-std::optional<std::int16_t> typedCharacterCode(std::string_view key, Modifiers modifiers) {
-    if (modifiers.control || modifiers.alt || modifiers.meta) {
-        return std::nullopt;
+KeyStroke keyStrokeOf(std::string_view key, Modifiers modifiers) {
+    KeyStroke stroke{.control = modifiers.control, .alt = modifiers.alt, .meta = modifiers.meta};
+    stroke.named = namedKeyOf(key);
+    if (stroke.named == NamedKey::kNone) {
+        stroke.character = singleCodePoint(key).value_or(0);
     }
-    if (key == "Escape") return kEscapeKey;
-    if (key == "Enter") return 13;
-    if (key == "Backspace") return 8;
-    if (key == "Tab") return 9;
-    const std::optional<char32_t> code = singleCodePoint(key);
-    if (!code || *code > 0xFFFF) {
-        return std::nullopt;
-    }
-    // The desktop's character code is a 16-bit signed integer too; codes past
-    // 0x7FFF keep their bits.
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(*code));
+    return stroke;
 }
 
 std::int16_t buttonCode(unsigned buttons) {
@@ -57,35 +61,30 @@ std::int16_t buttonCode(unsigned buttons) {
 
 std::int16_t shiftCode(Modifiers modifiers) { return shiftMask(modifiers.shift, modifiers.control, modifiers.alt); }
 
-std::pair<int, int> innerAreaPixel(double left, double top) {
-    return {static_cast<int>(std::floor(left)) - kPictureAreaBorder,
-            static_cast<int>(std::floor(top)) - kPictureAreaBorder};
-}
-
 bool PageInput::keyPressed(std::string_view key, Modifiers modifiers) {
-    const std::optional<std::int16_t> code = typedCharacterCode(key, modifiers);
+    const std::optional<std::int16_t> code = browserCharacterCode(keyStrokeOf(key, modifiers));
     if (code) {
-        pending_.push_back(KeyTyped{*code});
+        input_.characterTyped(*code);
     }
     return code.has_value();
 }
 
 void PageInput::pointerMoved(double left, double top, unsigned buttons, Modifiers modifiers) {
-    const auto [column, row] = innerAreaPixel(left, top);
-    if (!moves_.isMove(column, row)) {
-        return;
-    }
-    if (const auto position = reportedPointerPosition(column, row)) {
-        pending_.push_back(PointerMoved{buttonCode(buttons), shiftCode(modifiers), *position});
+    input_.pointerMoved(areaPoint(left, top), buttonCode(buttons), shiftCode(modifiers));
+}
+
+void PageInput::buttonPressed(int button, int detail, double left, double top) {
+    // A desktop reports a double-click's second press in place of a plain
+    // one; so does every even click count here (a third press starts anew).
+    if (detail >= 2 && detail % 2 == 0) {
+        input_.buttonDoublePressed(buttonOf(button), areaPoint(left, top));
+    } else {
+        input_.buttonPressed(buttonOf(button), areaPoint(left, top));
     }
 }
 
-void PageInput::clicked(int detail) {
-    if (detail % 2 == 1) {
-        pending_.push_back(Clicked{});
-    }
+void PageInput::buttonReleased(int button, double left, double top) {
+    input_.buttonReleased(buttonOf(button), areaPoint(left, top));
 }
-
-void PageInput::doubleClicked() { pending_.push_back(DoubleClicked{}); }
 
 }  // namespace vorn::web

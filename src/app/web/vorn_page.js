@@ -44,16 +44,26 @@ mergeInto(LibraryManager.library, {
         event.preventDefault();
       }
     });
+    // Positions in CSS pixels from Picture1's outer top-left corner.
+    const left = (event) => event.clientX - picture1.getBoundingClientRect().left;
+    const top = (event) => event.clientY - picture1.getBoundingClientRect().top;
     listen('pointermove', (event) => {
-      const box = picture1.getBoundingClientRect();
-      _vorn_web_pointer_moved(event.clientX - box.left, event.clientY - box.top, event.buttons,
+      _vorn_web_pointer_moved(left(event), top(event), event.buttons,
                               event.shiftKey, event.ctrlKey, event.altKey);
     });
     // As on the desktop, a drag that leaves the picture area goes on
-    // reporting the pointer to it.
+    // reporting the pointer, and its release, to it.
     listen('pointerdown', (event) => picture1.setPointerCapture(event.pointerId));
-    listen('click', (event) => _vorn_web_clicked(event.detail));
-    listen('dblclick', () => _vorn_web_double_clicked());
+    // The press's click count, which tells a double-click's second press,
+    // comes with mousedown; the release with pointerup, before the capture
+    // is let go.
+    listen('mousedown', (event) => _vorn_web_button_pressed(event.button, event.detail, left(event), top(event)));
+    listen('pointerup', (event) => _vorn_web_button_released(event.button, left(event), top(event)));
+    // Taken away while a button is still held (the page lost the focus):
+    // the press completes no click.
+    listen('lostpointercapture', (event) => {
+      if (event.buttons !== 0) _vorn_web_capture_lost();
+    });
     picture1.focus({ preventScroll: true });
   },
 

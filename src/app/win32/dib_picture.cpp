@@ -27,14 +27,21 @@ DibPicture::DibPicture(const IndexedImage& frame) : width_(frame.width), height_
 
 DibPicture::~DibPicture() { DeleteObject(bitmap_); }
 
-bool drawPicture(HDC dc, const DibPicture& picture) {
+bool drawPicture(HDC dc, const DibPicture& picture, const ScaledWindow& window) {
     // One memory DC for the process: the window is drawn from one thread.
     static const HDC source = CreateCompatibleDC(nullptr);
     if (source == nullptr) {
         return false;
     }
+    const PixelSize frame{picture.width(), picture.height()};
+    const PixelSize visible = window.visibleFrame(frame);
+    const PixelRect target = window.visibleFrameArea(frame);
+    // COLORONCOLOR drops or repeats whole pixels and never blends them; at
+    // a whole-number scale it repeats each one exactly s times.
+    SetStretchBltMode(dc, COLORONCOLOR);
     const HGDIOBJ previous = SelectObject(source, picture.bitmap());
-    const bool copied = BitBlt(dc, 0, 0, picture.width(), picture.height(), source, 0, 0, SRCCOPY) != FALSE;
+    const bool copied = StretchBlt(dc, target.left, target.top, target.width, target.height, source, 0, 0,
+                                   visible.width, visible.height, SRCCOPY) != FALSE;
     SelectObject(source, previous);
     return copied;
 }

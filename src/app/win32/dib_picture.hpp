@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/display_scale.hpp"
 #include "app/form_window.hpp"
 #include "frames/indexed_image.hpp"
 
@@ -28,8 +29,10 @@ private:
     HBITMAP bitmap_ = nullptr;
 };
 
-// Copies `picture` to `dc` with its top-left corner at the origin. False,
-// with the reason in GetLastError, when the copy failed.
-bool drawPicture(HDC dc, const DibPicture& picture);
+// Copies the part of `picture` that the picture area of `window` shows to the
+// area's inner top-left corner on `dc`, each pixel an s × s block: no
+// filtering, no enlarged copy kept. False, with the reason in GetLastError,
+// when the copy failed.
+bool drawPicture(HDC dc, const DibPicture& picture, const ScaledWindow& window);
 
 }  // namespace vorn::win32

@@ -1,20 +1,38 @@
 #include "app/win32/picture_area.hpp"
 
+#include <imm.h>
 #include <windowsx.h>
 
-#include "app/vorn_form.hpp"
 #include "app/win32/win32_error.hpp"
-#include "app/window_geometry.hpp"
+#include "app/sunken_edge.hpp"
 
 namespace vorn::win32 {
 
 static_assert(kLeftButtonFlag == MK_LBUTTON && kRightButtonFlag == MK_RBUTTON && kMiddleButtonFlag == MK_MBUTTON &&
               kShiftFlag == MK_SHIFT && kControlFlag == MK_CONTROL);
+static_assert(kCharMessage == WM_CHAR && kSysCharMessage == WM_SYSCHAR && kMouseMoveMessage == WM_MOUSEMOVE &&
+              kLeftButtonDownMessage == WM_LBUTTONDOWN && kLeftButtonUpMessage == WM_LBUTTONUP &&
+              kLeftButtonDoubleClickMessage == WM_LBUTTONDBLCLK && kRightButtonDownMessage == WM_RBUTTONDOWN &&
+              kRightButtonUpMessage == WM_RBUTTONUP && kRightButtonDoubleClickMessage == WM_RBUTTONDBLCLK &&
+              kMiddleButtonDownMessage == WM_MBUTTONDOWN && kMiddleButtonUpMessage == WM_MBUTTONUP &&
+              kMiddleButtonDoubleClickMessage == WM_MBUTTONDBLCLK && kCaptureChangedMessage == WM_CAPTURECHANGED);
 
 namespace {
 
 constexpr const wchar_t* kClassName = L"VORN.Picture1";
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
+
+int systemColourOf(EdgeShade shade) {
+    switch (shade) {
+        case EdgeShade::kShadow: return COLOR_BTNSHADOW;
+        case EdgeShade::kHighlight: return COLOR_BTNHIGHLIGHT;
+        case EdgeShade::kDarkShadow: return COLOR_3DDKSHADOW;
+        case EdgeShade::kLight: return COLOR_3DLIGHT;
+    }
+    return COLOR_BTNFACE;
+}
+
+RECT toRect(const PixelRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
 
 }  // namespace
 
@@ -33,20 +51,35 @@ void PictureArea::registerClass(HINSTANCE instance) {
     }
 }
 
-PictureArea::PictureArea(HWND parent, HINSTANCE instance) {
-    // The window is sized with its edge: the client (inner) area is
-    // 2 px smaller on every side.
-    CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"Picture1", WS_CHILD | WS_VISIBLE, 0, 0, kPictureAreaWidth,
-                    kPictureAreaHeight, parent, nullptr, instance, this);
+PictureArea::PictureArea(HWND parent, HINSTANCE instance, int scale) : scaled_{scale} {
+    input_.setScale(scale);
+    // The edge is drawn in the client area, not left to WS_EX_CLIENTEDGE,
+    // whose width follows the system's metrics rather than the window's
+    // whole-number scale.
+    const PixelSize size = scaled_.pictureArea();
+    CreateWindowExW(0, kClassName, L"Picture1", WS_CHILD | WS_VISIBLE, 0, 0, size.width, size.height, parent, nullptr,
+                    instance, this);
     if (window_ == nullptr) {
         throwLastError("cannot make the picture area");
     }
+    // Keys arrive as the characters they type, also while an input method
+    // for Chinese, Japanese or Korean is active: the area takes no
+    // composition, which would swallow them.
+    ImmAssociateContextEx(window_, nullptr, 0);
     // The move Windows sends when the window appears under a pointer that
     // has not moved is not the operator's.
     POINT at{};
     if (GetCursorPos(&at) && ScreenToClient(window_, &at)) {
-        moves_.isMove(at.x, at.y);
+        input_.pointerRestsAt({at.x, at.y});
     }
+}
+
+void PictureArea::setScale(int scale) {
+    scaled_ = ScaledWindow{scale};
+    input_.setScale(scale);
+    const PixelSize size = scaled_.pictureArea();
+    SetWindowPos(window_, nullptr, 0, 0, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 bool PictureArea::show(const DibPicture& picture) {
@@ -55,7 +88,7 @@ bool PictureArea::show(const DibPicture& picture) {
     if (dc == nullptr) {
         return false;
     }
-    const bool drawn = drawPicture(dc, picture);
+    const bool drawn = drawPicture(dc, picture, scaled_);
     ReleaseDC(window_, dc);
     // Batched GDI calls would otherwise reach the screen only at the next
     // message wait, and the loop waits for none: it sleeps, then peeks. Wine
@@ -108,84 +141,64 @@ LRESULT PictureArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        case WM_CHAR:
-            if (form_ != nullptr) form_->Picture1_KeyPress(static_cast<std::int16_t>(wParam));
-            return 0;
-        case WM_MOUSEMOVE:
-            pointerMoved(wParam, lParam);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            buttonPressed(message);
-            return 0;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            buttonReleased(message, wParam, lParam);
-            return 0;
-        case WM_LBUTTONDBLCLK:
-            SetCapture(window_);
-            clicks_.leftDoubleClicked();
-            if (form_ != nullptr) form_->Picture1_DblClick();
+        case WM_SYSCHAR:
+            // Alt with a character types nothing here. Alt+Space still opens
+            // the window menu; any other would only beep, as the window has
+            // no menu for it to choose from.
+            if (wParam == L' ') break;
             return 0;
         default:
+            if (translatePictureMessage(input_, message, wParam, lParam, GetKeyState(VK_MENU) < 0)) {
+                followCapture(message, wParam);
+                return 0;
+            }
             break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+void PictureArea::followCapture(UINT message, WPARAM keyFlags) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            SetCapture(window_);
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            // After the release was judged: letting the capture go sends
+            // WM_CAPTURECHANGED, which forgets any press still open.
+            if ((keyFlags & kAnyButton) == 0) ReleaseCapture();
+            break;
+        default:
+            break;
+    }
+}
+
 void PictureArea::paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(window_, &paint);
+    paintEdge(dc);
+    const RECT inner = toRect(scaled_.innerArea());
     if (picture_ != nullptr) {
-        drawPicture(dc, *picture_);
-        ExcludeClipRect(dc, 0, 0, picture_->width(), picture_->height());
+        drawPicture(dc, *picture_, scaled_);
+        const RECT frame = toRect(scaled_.visibleFrameArea({picture_->width(), picture_->height()}));
+        ExcludeClipRect(dc, frame.left, frame.top, frame.right, frame.bottom);
     }
     // The face colour shows wherever the frame does not reach (one row at
     // the foot of the window, and all of it before the first frame).
-    RECT inner{};
-    GetClientRect(window_, &inner);
     FillRect(dc, &inner, GetSysColorBrush(COLOR_BTNFACE));
     EndPaint(window_, &paint);
 }
 
-void PictureArea::pointerMoved(WPARAM keyFlags, LPARAM position) {
-    // Signed: while a drag holds the pointer, it reports positions left of
-    // and above the area as negative.
-    const int column = GET_X_LPARAM(position);
-    const int row = GET_Y_LPARAM(position);
-    if (!moves_.isMove(column, row)) {
-        return;
-    }
-    const auto units = reportedPointerPosition(column, row);
-    if (!units || form_ == nullptr) {
-        return;
-    }
-    const bool altDown = GetKeyState(VK_MENU) < 0;
-    form_->Picture1_MouseMove(buttonCode(static_cast<unsigned>(keyFlags)),
-                              shiftCode(static_cast<unsigned>(keyFlags), altDown), units->x, units->y);
-}
-
-void PictureArea::buttonPressed(UINT message) {
-    // Holding a button keeps the pointer's moves coming while it is dragged
-    // off the area, as a press grabs the pointer on X11.
-    SetCapture(window_);
-    if (message == WM_LBUTTONDOWN) {
-        clicks_.leftPressed();
-    }
-}
-
-void PictureArea::buttonReleased(UINT message, WPARAM keyFlags, LPARAM position) {
-    if ((keyFlags & kAnyButton) == 0) {
-        ReleaseCapture();
-    }
-    if (message != WM_LBUTTONUP) {
-        return;
-    }
-    const bool over = onPictureArea(GET_X_LPARAM(position), GET_Y_LPARAM(position));
-    if (clicks_.leftReleased(over) && form_ != nullptr) {
-        form_->Picture1_Click();
+void PictureArea::paintEdge(HDC dc) const {
+    for (const EdgeBand& band : sunkenEdgeBands(scaled_)) {
+        const RECT area = toRect(band.area);
+        FillRect(dc, &area, GetSysColorBrush(systemColourOf(band.shade)));
     }
 }
 

@@ -1,8 +1,13 @@
 #include "app/win32/win32_window.hpp"
 
+#include <shellscalingapi.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
+#include "app/display_scale.hpp"
+#include "app/picture_handlers.hpp"
 #include "app/win32/win32_error.hpp"
 #include "app/window_geometry.hpp"
 #include "frames/frame_records.hpp"
@@ -38,22 +43,58 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     }
 }
 
-// The whole window, frame included, whose client area is the form's size,
-// centred on the work area (the screen less the taskbar).
-RECT centredWindowRect() {
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    if (!AdjustWindowRectEx(&frame, kStyle, FALSE, kExtendedStyle)) {
+PixelRect toPixelRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// What the border and caption add to the client area at `dpi`.
+std::optional<PixelSize> frameSizeAt(UINT dpi) {
+    RECT frame{0, 0, 0, 0};
+    if (!AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, dpi)) {
+        return std::nullopt;
+    }
+    return PixelSize{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+std::optional<PixelRect> workAreaOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(monitor, &info)) {
+        return std::nullopt;
+    }
+    return toPixelRect(info.rcWork);
+}
+
+// The window's place on `monitor` when it moves there at `dpi`, at
+// `topLeft`; none if the monitor cannot be read, and the window then keeps
+// its size.
+std::optional<WindowPlacement> placementAfterMove(HMONITOR monitor, UINT dpi, PixelPoint topLeft) {
+    const auto work = workAreaOf(monitor);
+    const auto frame = frameSizeAt(dpi);
+    if (!work || !frame) {
+        return std::nullopt;
+    }
+    return rescaledWindow(static_cast<int>(dpi), *work, *frame, topLeft);
+}
+
+// The window at start: scaled for the monitor that holds the pointer and
+// centred on its work area (the monitor less the taskbar).
+WindowPlacement startingPlacement() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    const HMONITOR monitor = MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+    UINT dpiX = kReferenceDpi;
+    UINT dpiY = kReferenceDpi;
+    if (FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY))) {
+        dpiX = kReferenceDpi;
+    }
+    const auto work = workAreaOf(monitor);
+    if (!work) {
+        throwLastError("cannot read the monitor's work area");
+    }
+    const auto frame = frameSizeAt(dpiX);
+    if (!frame) {
         throwLastError("cannot size the window");
     }
-    RECT work{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
-        throwLastError("cannot read the work area");
-    }
-    const LONG width = frame.right - frame.left;
-    const LONG height = frame.bottom - frame.top;
-    const LONG left = work.left + (work.right - work.left - width) / 2;
-    const LONG top = work.top + (work.bottom - work.top - height) / 2;
-    return {left, top, left + width, top + height};
+    return centredWindow(static_cast<int>(dpiX), *work, *frame);
 }
 
 }  // namespace
@@ -62,13 +103,14 @@ Win32Window::Win32Window(HINSTANCE instance, const FrameSet& frameSet) {
     registerWindowClass(instance, &Win32Window::procedure);
     PictureArea::registerClass(instance);
 
-    const RECT placed = centredWindowRect();
-    CreateWindowExW(kExtendedStyle, kClassName, toWide(kCaption).c_str(), kStyle, placed.left, placed.top,
-                    placed.right - placed.left, placed.bottom - placed.top, nullptr, nullptr, instance, this);
+    const WindowPlacement placed = startingPlacement();
+    const PixelRect& whole = placed.whole;
+    CreateWindowExW(kExtendedStyle, kClassName, toWide(kCaption).c_str(), kStyle, whole.left, whole.top, whole.width,
+                    whole.height, nullptr, nullptr, instance, this);
     if (window_ == nullptr) {
         throwLastError("cannot make the window");
     }
-    picture1_ = std::make_unique<PictureArea>(window_, instance);
+    picture1_ = std::make_unique<PictureArea>(window_, instance, placed.scale);
 
     holders_.reserve(kHolderCount);
     for (int holderNumber = 1; holderNumber <= static_cast<int>(kHolderCount); ++holderNumber) {
@@ -82,6 +124,24 @@ void Win32Window::show(int showCommand) {
     // Keys must reach Picture1 without a click.
     SetForegroundWindow(window_);
     SetFocus(picture1_->handle());
+    endStartingCursor();
+}
+
+void Win32Window::endStartingCursor() {
+    // Windows shows the "working in background" pointer after a program
+    // starts until its first GetMessage, and this one only ever peeks. A
+    // message of no meaning, posted and at once taken back with GetMessage,
+    // ends it; the filter leaves every other message queued for the form's
+    // event service.
+    if (PostMessageW(window_, WM_NULL, 0, 0)) {
+        MSG message{};
+        GetMessageW(&message, window_, WM_NULL, WM_NULL);
+    }
+}
+
+void Win32Window::rescale(int scale, const PixelRect& whole) {
+    SetWindowPos(window_, nullptr, whole.left, whole.top, whole.width, whole.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    picture1_->setScale(scale);
 }
 
 const FramePicture* Win32Window::holderPicture(int holderNumber) const {
@@ -94,7 +154,7 @@ const FramePicture* Win32Window::holderPicture(int holderNumber) const {
 void Win32Window::showPicture(const FramePicture& picture) {
     // Every picture the form holds came from holderPicture().
     if (!picture1_->show(static_cast<const DibPicture&>(picture))) {
-        failFrame("drawing a frame failed (error " + std::to_string(GetLastError()) + ")");
+        fail("drawing a frame failed (error " + std::to_string(GetLastError()) + ")");
     }
 }
 
@@ -106,6 +166,9 @@ void Win32Window::serveEvents() {
         }
         TranslateMessage(&message);  // turns key presses into WM_CHAR
         DispatchMessageW(&message);
+    }
+    if (handlers_ != nullptr) {
+        picture1_->input().deliverTo(*handlers_);
     }
 }
 
@@ -124,8 +187,8 @@ void Win32Window::quit() {
 
 void Win32Window::showPointerMode(PointerMode mode) { picture1_->setPointerMode(mode); }
 
-void Win32Window::failFrame(const std::string& what) {
-    failWith("VORN cannot show its frames: " + what + ".", EXIT_FAILURE);
+void Win32Window::fail(const std::string& what) {
+    failWith("VORN cannot go on: " + what + ".", EXIT_FAILURE);
 }
 
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -148,6 +211,24 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
                 return 0;
             }
             return DefWindowProcW(window, message, wParam, lParam);
+        case WM_GETDPISCALEDSIZE:
+            // Moving to a monitor of another density: the size there is the
+            // window's own whole-number one, not the system's proportional
+            // guess.
+            if (const auto there = placementAfterMove(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                                      static_cast<UINT>(wParam), {})) {
+                *reinterpret_cast<SIZE*>(lParam) = {there->whole.width, there->whole.height};
+                return TRUE;
+            }
+            return FALSE;
+        case WM_DPICHANGED:
+            if (self != nullptr) {
+                const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+                const auto there = placementAfterMove(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST),
+                                                      HIWORD(wParam), {suggested.left, suggested.top});
+                if (there) self->rescale(there->scale, there->whole);
+            }
+            return 0;
         case WM_CLOSE:
             // The close button quits like Escape.
             if (self != nullptr) {

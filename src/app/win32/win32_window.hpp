@@ -11,7 +11,7 @@
 
 namespace vorn {
 class FrameSet;
-class VORN;
+class PictureHandlers;
 }  // namespace vorn
 
 namespace vorn::win32 {
@@ -27,7 +27,8 @@ public:
     Win32Window(const Win32Window&) = delete;
     Win32Window& operator=(const Win32Window&) = delete;
 
-    void deliverInputTo(VORN& form) { picture1_->deliverInputTo(form); }
+    // Each event service hands Picture1's input to `handlers` from now on.
+    void deliverInputTo(PictureHandlers& handlers) { handlers_ = &handlers; }
     // Shows the window centred on the work area, with the keyboard focus on
     // Picture1.
     void show(int showCommand);
@@ -38,13 +39,18 @@ public:
     void clearWindow() override;
     [[noreturn]] void quit() override;
     void showPointerMode(PointerMode mode) override;
-    [[noreturn]] void failFrame(const std::string& what) override;
+    [[noreturn]] void fail(const std::string& what) override;
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    void endStartingCursor();
+    // Draws the window at whole-number scale `scale`, its whole at `whole`.
+    void rescale(int scale, const PixelRect& whole);
+
     HWND window_ = nullptr;
     std::unique_ptr<PictureArea> picture1_;
+    PictureHandlers* handlers_ = nullptr;
     std::vector<std::unique_ptr<DibPicture>> holders_;  // index: holder number - 1
 };
 
