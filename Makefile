@@ -1,15 +1,20 @@
 # The commands a newcomer runs: `make run` and `make test`. Each installs the
-# Debian packages that are missing, configures and builds first.
+# Debian packages of the groups it needs that are missing
+# (scripts/debian-packages.txt), configures and builds first.
 PRESET ?= default
 BUILD_DIR := build
 JOBS ?= $(shell nproc)
+# The web build's page (the web preset's build folder, src/app/web).
+WEB_SITE := build-wasm/site
+DEPS := ./scripts/install-deps.sh
 
-.PHONY: all deps configure build run test test-asan test-stress bench docs package windows web web-run soak clean fuzz fuzz-smoke
+.PHONY: all deps configure build run test test-asan test-stress bench docs golden-frames package windows web web-run soak clean fuzz fuzz-smoke
 
 all: build
 
+# Everything the default build's tests, benchmarks and tools need.
 deps:
-	@./scripts/install-deps.sh
+	@$(DEPS) run test package
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -17,26 +22,31 @@ configure: deps
 build: configure
 	@cmake --build --preset $(PRESET) -j $(JOBS)
 
-run: build
-	@$(BUILD_DIR)/vorn
+# Only the program and what building it needs, in a build of its own:
+# no tests, benchmarks or documentation tools.
+run:
+	@$(DEPS) run
+	@cmake --preset run >/dev/null
+	@cmake --build --preset run -j $(JOBS)
+	@build-run/vorn
 
 # Every test, stage by stage, with a summary: the whole suite (the
 # real-window tests and a 30 s soak under Xvfb included), the same suite under
 # the sanitizers, and a short run of every fuzz target.
-test: deps
+test:
+	@$(DEPS) run test windows web package
 	@./scripts/test-all.sh
 
 # The real-window suites of both builds STRESS_COUNT times under a load that
 # keeps every core busy.
 STRESS_COUNT ?= 10
-test-stress: deps
+test-stress:
+	@$(DEPS) run test web
 	@./scripts/stress-test.sh $(STRESS_COUNT)
 
 # The unit suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
-	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan -j $(JOBS)
-	@ctest --preset asan -j $(JOBS)
+	@cmake --workflow --preset sanitizers
 
 # One report of every figure: the core's benchmarks, then the real window's
 # under Xvfb (framed by a window manager, as on a desktop), the Linux build
@@ -57,7 +67,7 @@ bench: build windows web
 		--windows-pace-json $(BUILD_DIR)/bench/windows-pace.json -- \
 		$(CURDIR)/scripts/run-under-wine.sh $(WINE_SCALE_PREFIX) $(CURDIR)/build-windows/vorn.exe
 	@echo
-	@/usr/bin/python3 bench/web/web_bench.py build-web
+	@/usr/bin/python3 bench/web/web_bench.py $(WEB_SITE)
 
 # Random real input to the real window for SOAK_SECONDS, then the checks.
 SOAK_SECONDS ?= 600
@@ -68,42 +78,50 @@ soak: build
 docs: build
 	@cmake --build --preset $(PRESET) --target docs
 
+# After a deliberate change to the drawing or the encoder: records the
+# frames' new sums in tests/drawing/golden_frames.txt, to commit with it.
+golden-frames: build
+	@cmake --build --preset $(PRESET) --target golden-frames
+
 # The Debian package, vorn_<version>_<arch>.deb in the build directory.
 package: build
 	@cmake --build --preset $(PRESET) --target package
 
 # The Windows program, cross-built with MinGW-w64: build-windows/vorn.exe and
 # the zip to hand out, build-windows/vorn-<version>-win64.zip. Its tests run
-# under Wine: `ctest --preset windows`.
-windows: deps
+# under Wine: `cmake --workflow --preset windows`.
+windows:
+	@$(DEPS) run windows
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
 	@cd build-windows && cpack -G ZIP
 
-# The web page, compiled to WebAssembly with emscripten: build-web/ holds
-# index.html, vorn.js and vorn.wasm, a folder any web server can serve.
-web: deps
+# The web page, compiled to WebAssembly with emscripten: $(WEB_SITE)/ holds
+# index.html, vorn.js and vorn.wasm, a folder any web server can serve. The
+# bench and the browser tests load the same folder.
+web:
+	@$(DEPS) run web
 	@cmake --preset web >/dev/null
 	@cmake --build --preset web -j $(JOBS)
-	@rm -rf build-web
-	@cmake --install build-wasm --prefix $(CURDIR)/build-web >/dev/null
-	@echo "The page is in build-web/: $$(ls build-web | paste -sd' ')"
+	@echo "The page is in $(WEB_SITE)/: $$(ls $(WEB_SITE) | paste -sd' ')"
 
-# Serves build-web/ on this machine only; open the address it prints.
+# Serves $(WEB_SITE)/ on this machine only; open the address it prints.
 WEB_PORT ?= 8000
 web-run: web
 	@echo "VORN: open http://127.0.0.1:$(WEB_PORT)/ in a browser (Ctrl+C stops the server)."
-	@python3 -m http.server --bind 127.0.0.1 --directory build-web $(WEB_PORT)
+	@python3 -m http.server --bind 127.0.0.1 --directory $(WEB_SITE) $(WEB_PORT)
 
 # The libFuzzer targets in build-fuzz/, each for FUZZ_SECONDS seconds; fails
 # if any finds a crash. FUZZ_PARALLEL=1 runs them at once.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@$(DEPS) run test
 	@./scripts/fuzz.sh $(FUZZ_SECONDS)
 
 # A short run of every fuzz target, for `make test`.
-fuzz-smoke: deps
+fuzz-smoke:
+	@$(DEPS) run test
 	@./scripts/fuzz.sh 30
 
 clean:
-	@rm -rf build build-asan build-fuzz build-windows build-wasm build-web
+	@rm -rf build build-run build-asan build-fuzz build-windows build-wasm

@@ -1,30 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing, benchmarking and
-# packaging VORN need, and only when one of them is missing: a machine that
-# has them all is left alone (no apt-get update, no sudo prompt).
+# Installs the Debian packages of the named groups (scripts/debian-packages.txt)
+# that are missing, and only then: a machine that has them all is left alone
+# (no apt-get update, no sudo prompt). Before downloading it says which groups,
+# how many packages and about how many megabytes.
+#
+#   scripts/install-deps.sh GROUP...      (run, test, windows, web, package)
 set -euo pipefail
 
-packages=(
-  # build
-  cmake ninja-build g++ pkg-config make
-  qt6-base-dev libgl-dev
-  libgif-dev libpng-dev
-  # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libx11-dev libxtst-dev libxdamage-dev libxfixes-dev x11-utils
-  qt6-qpa-plugins stress-ng
-  # fuzzing and sanitizers
-  clang libclang-rt-14-dev
-  # desktop integration and packaging
-  binutils-mingw-w64-x86-64 icoutils desktop-file-utils dpkg-dev file
-  # the Windows build, and Wine with a window manager to test it
-  g++-mingw-w64-x86-64-posix wine wine64 openbox zip imagemagick
-  # the web page, and a headless browser driven over DevTools to test it
-  emscripten chromium python3-websocket python3-pil
-)
+list="$(dirname "$0")/debian-packages.txt"
+[ $# -gt 0 ] || { echo "usage: $0 GROUP... (groups: $(sed -n 's/^\([a-z]*\):.*/\1/p' "$list" | sort -u | paste -sd' '))" >&2; exit 2; }
+
+packages=()
+for group in "$@"; do
+  [[ "$group" =~ ^[a-z]+$ ]] || { echo "error: '$group' is not a package group's name" >&2; exit 2; }
+  read -ra members < <(sed -n "s/^$group:[[:space:]]*//p" "$list" | paste -sd' ')
+  [ ${#members[@]} -gt 0 ] || { echo "error: no package group '$group' in $list" >&2; exit 2; }
+  packages+=("${members[@]}")
+done
 
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
     missing+=("$p")
   fi
@@ -34,18 +29,21 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing ${#missing[@]} missing Debian packages: ${missing[*]}"
-echo "The first install downloads a few hundred megabytes and takes a minute or two."
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || { echo "error: not root and no sudo to install: ${missing[*]}" >&2; exit 1; }
   sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
+install=(apt-get install -y -q --no-install-recommends -o Dpkg::Progress-Fancy=0)
+echo "Packages of the groups $* are missing: ${missing[*]}"
 echo "Updating the package lists..."
 $sudo apt-get update -qq
-echo "Downloading and installing..."
+# What apt would fetch, with the dependencies: one line a package not yet in
+# its cache, with its size in bytes in the third field.
+count=$($sudo "${install[@]}" -s "${missing[@]}" | grep -c '^Inst ')
+bytes=$($sudo "${install[@]}" --print-uris -qq "${missing[@]}" | awk '{ sum += $3 } END { print sum + 0 }')
+echo "Installing $count packages for the groups $*, a download of about $(( (bytes + 500000) / 1000000 )) MB..."
 # One line a package as it is set up, rather than apt's full chatter.
-$sudo apt-get install -y -q --no-install-recommends -o Dpkg::Progress-Fancy=0 "${missing[@]}" |
-  sed -un 's/^Setting up \([^ ]*\) .*/  set up \1/p'
+$sudo "${install[@]}" "${missing[@]}" | sed -un 's/^Setting up \([^ ]*\) .*/  set up \1/p'
 echo "Packages installed."

@@ -16,13 +16,13 @@ set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-# shellcheck source=scripts/ctest-results.sh
-source scripts/ctest-results.sh
-
 all_stages=(main sanitizers fuzz windows web)
 stages=("$@")
 [ ${#stages[@]} -gt 0 ] || stages=("${all_stages[@]}")
-jobs=$(nproc)
+# Every core for the builds and the tests; the tests that judge timing are
+# RUN_SERIAL and run alone whatever this says.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 logs="$root/build/test-logs"
 mkdir -p "$logs"
 
@@ -37,61 +37,58 @@ stage_title() {
   esac
 }
 
-# A stage's commands. A build that fails counts as one failed test named
-# after the build; the tests it would have run are not counted.
-# The real-window suite against vorn.exe under Wine (label wine) belongs to
-# the windows stage, and the browser tests (label browser) to the web stage:
-# each needs its cross build, and its test client comes from the default
-# build.
-run_main() { build_and_ctest default -LE 'wine|browser'; }
-run_sanitizers() { build_and_ctest asan -LE 'wine|browser'; }
-run_fuzz() { ./scripts/fuzz.sh 30; }
-run_windows() {
-  local status=0
-  build_and_ctest windows || status=1
-  build_and_ctest default -L wine || status=1
+# A stage's workflow presets (CMakePresets.json), run in order. The
+# real-window suite against vorn.exe under Wine (workflow wine) belongs to
+# the windows stage, and the browser tests (workflow browser) to the web
+# stage: each needs its cross build, and its test client comes from the
+# default build. The fuzz stage is a script of its own.
+stage_workflows() {
+  case $1 in
+    windows) echo windows wine ;;
+    web) echo web browser ;;
+    *) echo "$1" ;;
+  esac
+}
+
+# A workflow's JUnit file: its test preset's outputJUnitFile. The web
+# workflow only builds, and has none.
+junit_file() { [ "$1" = web ] || echo "$logs/$1.xml"; }
+
+# run_stage STAGE: its workflows, or the fuzz script. Prints the counts
+# `PASSED FAILED [NAMES...]` on file descriptor 3. A workflow that stops
+# before its tests (configure or build failed) counts as one failed test
+# named build-<workflow>; the tests it would have run are not counted.
+run_stage() {
+  local stage=$1 status=0 workflow junit passed_workflow junits=() broken=()
+  if [ "$stage" = fuzz ]; then
+    ./scripts/fuzz.sh 30 | tee "$logs/fuzz.out" || status=1
+    fuzz_counts "$logs/fuzz.out" >&3
+    return "$status"
+  fi
+  for workflow in $(stage_workflows "$stage"); do
+    junit=$(junit_file "$workflow")
+    [ -z "$junit" ] || rm -f "$junit"
+    passed_workflow=true
+    cmake --workflow --preset "$workflow" || { passed_workflow=false; status=1; }
+    if [ -n "$junit" ] && [ -f "$junit" ]; then
+      junits+=("$junit")
+    elif ! $passed_workflow; then
+      echo "workflow $workflow: FAILED before its tests"
+      broken+=("build-$workflow")
+      break
+    fi
+  done
+  read -r passed failed names < <( [ ${#junits[@]} -eq 0 ] && echo 0 0 || ./scripts/junit-results.py "${junits[@]}")
+  echo "$passed $((failed + ${#broken[@]})) $names ${broken[*]}" >&3
   return "$status"
 }
 
-run_web() { build web && build_and_ctest default -L browser; }
-
-# build PRESET: configures and builds it.
-build() {
-  local preset=$1
-  if ! { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$jobs"; }; then
-    echo "build of preset $preset: FAILED"
-    echo "0 passed, 1 failed"
-    echo "failing: build-$preset"
-    return 1
-  fi
-}
-
-# build_and_ctest PRESET [CTEST ARGS...]
-build_and_ctest() {
-  local preset=$1
-  shift
-  build "$preset" || return 1
-  ctest --preset "$preset" -j "$jobs" "$@"
-}
-
-# Passed and failed counts and the failing names, from a stage's log:
-# CTest's "N% tests passed, F tests failed out of T" and its list of failed
-# tests, or a closing "N passed, M failed" line of our own runners.
-count_results() {
-  local log=$1 passed failed names
-  if lines=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log") && [ -n "$lines" ]; then
-    # A stage may run CTest more than once; its counts are the sums.
-    read -r passed failed < <(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1 \2/' <<<"$lines" |
-      awk '{ failed += $1; total += $2 } END { print total - failed, failed }')
-    names=$(ctest_failed_names "$log")
-  elif line=$(grep -E '^([A-Za-z-]+: )?[0-9]+ passed, [0-9]+ failed' "$log" | tail -1) && [ -n "$line" ]; then
-    passed=$(sed -E 's/^([A-Za-z-]+: )?([0-9]+) passed.*/\2/' <<<"$line")
-    failed=$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")
-    names=$(sed -n 's/^failing: //p' "$log" | paste -sd' ' -)
-  else
-    passed=0 failed=1 names="(no result line)"
-  fi
-  echo "$passed $failed $names"
+# The counts of the fuzz script's closing `N passed, M failed` line and its
+# `failing:` lines.
+fuzz_counts() {
+  local line
+  line=$(grep -E '^([A-Za-z-]+: )?[0-9]+ passed, [0-9]+ failed' "$1" | tail -1) || { echo "0 1 (no result line)"; return; }
+  echo "$(sed -E 's/^([A-Za-z-]+: )?([0-9]+) passed, ([0-9]+) failed.*/\2 \3/' <<<"$line") $(sed -n 's/^failing: //p' "$1" | paste -sd' ' -)"
 }
 
 summary=()
@@ -103,10 +100,11 @@ for stage in "${stages[@]}"; do
   echo "==== make test: $stage: $title"
   log="$logs/$stage.log"
   start=$(date +%s)
-  "run_$stage" 2>&1 | tee "$log"
+  counts="$logs/$stage.counts"
+  run_stage "$stage" 3>"$counts" 2>&1 | tee "$log"
   status=${PIPESTATUS[0]}
   seconds=$(( $(date +%s) - start ))
-  read -r passed failed names < <(count_results "$log")
+  read -r passed failed names <"$counts"
   # A stage that failed without naming a failed test still failed.
   if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then
     failed=1 names="(exit status $status)"

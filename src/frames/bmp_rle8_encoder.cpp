@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 #include <stdexcept>
+#include <string>
 
 #include "frames/bmp_rle8_format.hpp"
 #include "frames/byte_order.hpp"
@@ -123,7 +124,9 @@ void appendPalette(std::vector<std::uint8_t>& out) {
 std::vector<std::uint8_t> encodeRle8PixelData(const IndexedImage& image) {
     const auto width = static_cast<std::size_t>(kFrameWidth);
     if (image.width != kFrameWidth || image.height != kFrameHeight || image.pixels.size() != width * kFrameHeight) {
-        throw std::invalid_argument("a frame picture must be 580 x 550 pixels");
+        throw std::invalid_argument("a frame picture must be " + std::to_string(kFrameWidth) + " x " +
+                                    std::to_string(kFrameHeight) + " pixels, not " + std::to_string(image.width) +
+                                    " x " + std::to_string(image.height));
     }
     std::vector<std::uint8_t> out;
     out.reserve(32 * 1024);

@@ -7,7 +7,7 @@
 
 namespace vorn {
 
-// Encodes a 580 x 550 frame picture as a complete BMP file with RLE8 pixel
+// Encodes a kFrameWidth x kFrameHeight frame picture as a complete BMP file with RLE8 pixel
 // data and the frame palette, in the one layout decodeBmpRle8 accepts: every
 // row ended by end-of-line, end-of-bitmap last, no delta codes, runs of at
 // most 255, absolute runs only where they are shorter than encoded runs and

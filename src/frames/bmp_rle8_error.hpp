@@ -14,7 +14,7 @@ enum class BmpRle8ErrorCode {
     kFileSizeMismatch,        // bfSize differs from the number of bytes given
     kBadPixelDataOffset,      // bfOffBits is not 1078
     kUnsupportedHeaderField,  // a header field other than the values the frames use
-    kBadDimensions,           // not 580 x 550 stored bottom-up
+    kBadDimensions,           // not kFrameWidth x kFrameHeight stored bottom-up
     kPixelDataSizeMismatch,   // biSizeImage differs from the bytes after the palette
     kPaletteMismatch,         // the palette is not the frame palette
     kTruncatedPixelData,      // the data ends inside a code or an absolute run

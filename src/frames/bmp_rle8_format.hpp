@@ -5,7 +5,7 @@
 
 // The one BMP layout the frames are stored in: a 14-byte file header, a
 // 40-byte info header, a 256-entry palette, then RLE8 pixel data for a
-// 580 x 550 picture stored bottom row first. Both the encoder and the decoder
+// kFrameWidth x kFrameHeight picture stored bottom row first. Both the encoder and the decoder
 // use these names, so the two cannot disagree about a field.
 namespace vorn::bmp {
 

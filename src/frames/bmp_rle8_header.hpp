@@ -6,7 +6,7 @@
 namespace vorn {
 
 // Checks the file header, info header and palette of a frame BMP against the
-// values the frames are stored with (580 x 550, bottom-up, 8 bits per pixel,
+// values the frames are stored with (kFrameWidth x kFrameHeight, bottom-up, 8 bits per pixel,
 // RLE8, pixel data at 1078, bfSize equal to the bytes given, biSizeImage equal
 // to the bytes after the palette, the frame palette). Returns the RLE8 pixel
 // data. Throws BmpRle8Error naming the first field that differs; reads no byte

@@ -1,7 +1,7 @@
 #pragma once
 
 // Every dimension of the two mechanisms and of the frame's static layer, in
-// pixels of the 580 x 550 frame. Shapes are built from these values only;
+// pixels of the kFrameWidth x kFrameHeight frame. Shapes are built from these values only;
 // nothing is placed by hand per frame.
 //
 // Moving bodies are described at crank angle 0 (crank pin straight above the

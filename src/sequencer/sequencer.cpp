@@ -27,11 +27,6 @@ void Sequencer::showNextFrame() {
     host_.showFrame(state_.l);
 }
 
-void Sequencer::runPass() {
-    showNextFrame();
-    paceFrame();
-}
-
 std::int64_t Sequencer::paceFrame() {
     const std::int64_t counts = countsForDelay(state_.k);
     if (counts > 0) {

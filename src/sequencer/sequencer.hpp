@@ -36,9 +36,6 @@ public:
     // and show that frame.
     void showNextFrame();
 
-    // One whole pass: showNextFrame(), then paceFrame().
-    void runPass();
-
     // Waits the delay the state's `k` sets, then serves pending events once.
     // Returns the number of counts waited.
     std::int64_t paceFrame();

@@ -1,19 +1,23 @@
 // Corrupt inputs: every broken file in data/corrupt/ is rejected with the
-// error that names its fault, and damaged data never crashes the decoder.
+// error it is named after, every error has such a file, and damaged data
+// never crashes the decoder.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "codec_test_support.hpp"
 #include "frames/bmp_rle8_decoder.hpp"
 #include "frames/bmp_rle8_encoder.hpp"
 #include "frames/bmp_rle8_error.hpp"
 #include "frames/frame_records.hpp"
+#include "frames/frame_set.hpp"
 
 namespace vorn {
 namespace {
@@ -21,94 +25,114 @@ namespace {
 using test::Bytes;
 using Code = BmpRle8ErrorCode;
 
-const std::filesystem::path kCorruptDir = std::filesystem::path(VORN_TEST_DATA_DIR) / "corrupt";
+namespace fs = std::filesystem;
 
-const std::map<std::string, Code> kExpectedBmpErrors = {
-    {"truncated_file_header.bmp", Code::kTruncatedHeader},
-    {"truncated_palette.bmp", Code::kTruncatedHeader},
-    {"bad_signature.bmp", Code::kBadSignature},
-    {"file_size_too_large.bmp", Code::kFileSizeMismatch},
-    {"reserved_field_set.bmp", Code::kUnsupportedHeaderField},
-    {"pixel_offset_1080.bmp", Code::kBadPixelDataOffset},
-    {"info_header_size_124.bmp", Code::kUnsupportedHeaderField},
-    {"width_579.bmp", Code::kBadDimensions},
-    {"top_down_height.bmp", Code::kBadDimensions},
-    {"two_planes.bmp", Code::kUnsupportedHeaderField},
-    {"four_bits_per_pixel.bmp", Code::kUnsupportedHeaderField},
-    {"uncompressed.bmp", Code::kUnsupportedHeaderField},
-    {"resolution_set.bmp", Code::kUnsupportedHeaderField},
-    {"colours_used_16.bmp", Code::kUnsupportedHeaderField},
-    {"pixel_data_size_wrong.bmp", Code::kPixelDataSizeMismatch},
-    {"palette_differs.bmp", Code::kPaletteMismatch},
-    {"truncated_in_absolute_run.bmp", Code::kTruncatedPixelData},
-    {"truncated_in_code.bmp", Code::kTruncatedPixelData},
-    {"run_past_row_end.bmp", Code::kRunPastRowEnd},
-    {"absolute_run_past_row_end.bmp", Code::kRunPastRowEnd},
-    {"too_many_rows.bmp", Code::kTooManyRows},
-    {"delta_code.bmp", Code::kDeltaCode},
-    {"row_ended_short.bmp", Code::kRowEndedShort},
-    {"image_ended_early.bmp", Code::kImageEndedEarly},
-    {"last_line_end_missing.bmp", Code::kImageEndedEarly},
-    {"missing_end_of_bitmap.bmp", Code::kMissingEndOfBitmap},
-    {"bytes_after_end_of_bitmap.bmp", Code::kTrailingBytes},
-};
+// Each file is named <error>-<case>: the error it must meet.
+const fs::path kCorruptDir = fs::path(VORN_TEST_DATA_DIR) / "corrupt";
 
-const std::map<std::string, FrameRecordErrorCode> kExpectedRecordErrors = {
-    {"records_truncated_header.bin", FrameRecordErrorCode::kTruncatedRecordHeader},
-    {"records_bad_tag.bin", FrameRecordErrorCode::kBadTag},
-    {"records_length_past_end.bin", FrameRecordErrorCode::kLengthPastEnd},
-};
-
-TEST(CorruptBmp, EachFileIsRejectedWithItsOwnError) {
-    for (const auto& [name, expected] : kExpectedBmpErrors) {
-        SCOPED_TRACE(name);
-        const Bytes file = test::readFileBytes(kCorruptDir / name);
-        try {
-            decodeBmpRle8(file);
-            ADD_FAILURE() << "accepted";
-        } catch (const BmpRle8Error& error) {
-            EXPECT_EQ(errorName(error.code()), errorName(expected)) << error.what();
-        }
-    }
+std::string expectedError(const fs::path& file) {
+    const std::string stem = file.stem().string();
+    return stem.substr(0, stem.find('-'));
 }
 
-TEST(CorruptRecords, EachStreamIsRejectedWithItsOwnErrorAtTheSecondRecord) {
-    for (const auto& [name, expected] : kExpectedRecordErrors) {
+std::vector<fs::path> corruptFiles(const std::string& extension) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(kCorruptDir)) {
+        if (entry.path().extension() == extension) {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::set<std::string> allDecoderErrors() {
+    std::set<std::string> names;
+    for (int code = 0; code <= static_cast<int>(Code::kTrailingBytes); ++code) {
+        names.insert(std::string(errorName(static_cast<Code>(code))));
+    }
+    return names;
+}
+
+// The frame records' errors, and FrameSetRefused for records that split but
+// make no frame set, with the holder the refusal names (0: none).
+const std::map<std::string, FrameRecordErrorCode> kRecordErrors = {
+    {"TruncatedRecordHeader", FrameRecordErrorCode::kTruncatedRecordHeader},
+    {"BadTag", FrameRecordErrorCode::kBadTag},
+    {"LengthPastEnd", FrameRecordErrorCode::kLengthPastEnd},
+};
+const std::map<std::string, int> kRefusedHolder = {
+    {"FrameSetRefused-one_record_short.bin", 0},
+    {"FrameSetRefused-first_holder_bmp_truncated.bin", kHolderNumbersInRecordOrder[0]},
+};
+
+TEST(CorruptBmp, EachFileIsRejectedWithTheErrorItIsNamedAfter) {
+    const std::set<std::string> known = allDecoderErrors();
+    std::set<std::string> met;
+    for (const fs::path& path : corruptFiles(".bmp")) {
+        SCOPED_TRACE(path.filename().string());
+        const std::string expected = expectedError(path);
+        ASSERT_TRUE(known.contains(expected)) << "named after no decoder error: it would test nothing";
+        try {
+            decodeBmpRle8(test::readFileBytes(path));
+            ADD_FAILURE() << "accepted";
+        } catch (const BmpRle8Error& error) {
+            EXPECT_EQ(errorName(error.code()), expected) << error.what();
+            met.insert(expected);
+        }
+    }
+    EXPECT_EQ(met, known) << "every decoder error needs a file that meets it";
+}
+
+TEST(CorruptRecords, EachStreamIsRejectedWithTheErrorItIsNamedAfter) {
+    std::set<std::string> met;
+    for (const fs::path& path : corruptFiles(".bin")) {
+        const std::string name = path.filename().string();
         SCOPED_TRACE(name);
-        const Bytes stream = test::readFileBytes(kCorruptDir / name);
+        const Bytes stream = test::readFileBytes(path);
+        const std::string expected = expectedError(path);
+        met.insert(expected);
+        if (const auto refused = kRefusedHolder.find(name); refused != kRefusedHolder.end()) {
+            EXPECT_NO_THROW(splitFrameRecords(stream));
+            try {
+                FrameSet::loadFromRecords(stream, kHolderNumbersInRecordOrder);
+                ADD_FAILURE() << "makes a frame set";
+            } catch (const FrameSetError& error) {
+                EXPECT_EQ(error.holderNumber(), refused->second) << error.what();
+            }
+            continue;
+        }
+        const auto code = kRecordErrors.find(expected);
+        ASSERT_NE(code, kRecordErrors.end()) << "named after no record error: it would test nothing";
         try {
             splitFrameRecords(stream);
             ADD_FAILURE() << "accepted";
         } catch (const FrameRecordError& error) {
-            EXPECT_EQ(error.code(), expected) << error.what();
+            EXPECT_EQ(error.code(), code->second) << error.what();
             EXPECT_EQ(error.recordIndex(), 1U);
         }
     }
+    for (const auto& [name, code] : kRecordErrors) {
+        EXPECT_TRUE(met.contains(name)) << "no stream meets " << name;
+    }
+    EXPECT_TRUE(met.contains("FrameSetRefused"));
 }
 
-// A file added to the folder without an expected error would test nothing.
-TEST(CorruptData, EveryFileInTheFolderHasAnExpectedError) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(kCorruptDir)) {
-        names.insert(entry.path().filename().string());
+// A file of another kind in the folder would be read by no test.
+TEST(CorruptData, TheFolderHoldsOnlyBmpAndRecordFiles) {
+    for (const auto& entry : fs::directory_iterator(kCorruptDir)) {
+        const fs::path extension = entry.path().extension();
+        EXPECT_TRUE(extension == ".bmp" || extension == ".bin") << entry.path().filename();
     }
-    std::set<std::string> expected;
-    for (const auto& [name, code] : kExpectedBmpErrors) {
-        expected.insert(name);
-    }
-    for (const auto& [name, code] : kExpectedRecordErrors) {
-        expected.insert(name);
-    }
-    EXPECT_EQ(names, expected);
 }
 
 TEST(CorruptBmp, MessagesNameThePlaceOfTheFault) {
     const std::map<std::string, std::string> kMessages = {
-        {"run_past_row_end.bmp", "run past the end of row 549"},
-        {"row_ended_short.bmp", "row 549 ended after 579 of 580 pixels"},
-        {"image_ended_early.bmp", "end-of-bitmap after 10 of 550 rows"},
-        {"width_579.bmp", "the picture is 579 x 550, expected 580 x 550"},
-        {"four_bits_per_pixel.bmp", "biBitCount is 4, expected 8"},
+        {"RunPastRowEnd-encoded_run.bmp", "run past the end of row 549"},
+        {"RowEndedShort-579_pixels.bmp", "row 549 ended after 579 of 580 pixels"},
+        {"ImageEndedEarly-10_rows.bmp", "end-of-bitmap after 10 of 550 rows"},
+        {"BadDimensions-width_579.bmp", "the picture is 579 x 550, expected 580 x 550"},
+        {"UnsupportedHeaderField-four_bits_per_pixel.bmp", "biBitCount is 4, expected 8"},
     };
     for (const auto& [name, message] : kMessages) {
         SCOPED_TRACE(name);

@@ -1,5 +1,9 @@
 // Writes the corrupt inputs in data/corrupt/ from one valid all-white frame,
-// each broken in one way. Run by hand after a change to the file layout:
+// each broken in one way, and each named after the error it must meet:
+// <error>-<case>.bmp for the decoder, <error>-<case>.bin for the frame
+// records (FrameSetRefused: records that split but make no frame set). They
+// feed the decoder's table test, the fuzzers' seeds and the fuzz replay.
+// Run by hand after a change to the file layout:
 //   cmake --build <dir> --target vorn-make-corrupt-data
 //   <dir>/tests/codec/vorn-make-corrupt-data tests/codec/data/corrupt
 
@@ -59,50 +63,50 @@ const Bytes kEndOfBitmap = {0, 1};
 
 std::map<std::string, Bytes> corruptBmpFiles() {
     std::map<std::string, Bytes> files;
-    files["truncated_file_header.bmp"] = Bytes(whiteFile().begin(), whiteFile().begin() + 10);
+    files["TruncatedHeader-file_header.bmp"] = Bytes(whiteFile().begin(), whiteFile().begin() + 10);
     {
         Bytes file(whiteFile().begin(), whiteFile().begin() + 600);  // headers whole, palette cut
         vorn::byte_order::writeLe32(file, field::kFileSize, 600);
-        files["truncated_palette.bmp"] = file;
+        files["TruncatedHeader-palette.bmp"] = file;
     }
-    files["bad_signature.bmp"] = withField16(field::kType, 0x4142);  // "BA"
-    files["file_size_too_large.bmp"] = withField32(field::kFileSize, static_cast<std::uint32_t>(whiteFile().size() + 2));
-    files["reserved_field_set.bmp"] = withField16(field::kReserved1, 7);
-    files["pixel_offset_1080.bmp"] = withField32(field::kPixelDataOffset, 1080);
-    files["info_header_size_124.bmp"] = withField32(field::kInfoHeaderSize, 124);
-    files["width_579.bmp"] = withField32(field::kWidth, 579);
-    files["top_down_height.bmp"] = withField32(field::kHeight, static_cast<std::uint32_t>(-550));
-    files["two_planes.bmp"] = withField16(field::kPlanes, 2);
-    files["four_bits_per_pixel.bmp"] = withField16(field::kBitsPerPixel, 4);
-    files["uncompressed.bmp"] = withField32(field::kCompression, 0);
-    files["resolution_set.bmp"] = withField32(field::kXPixelsPerMetre, 2835);
-    files["colours_used_16.bmp"] = withField32(field::kColoursUsed, 16);
-    files["pixel_data_size_wrong.bmp"] = withField32(field::kPixelDataSize, 4400);
+    files["BadSignature-BA.bmp"] = withField16(field::kType, 0x4142);  // "BA"
+    files["FileSizeMismatch-two_bytes_more.bmp"] = withField32(field::kFileSize, static_cast<std::uint32_t>(whiteFile().size() + 2));
+    files["UnsupportedHeaderField-reserved_set.bmp"] = withField16(field::kReserved1, 7);
+    files["BadPixelDataOffset-1080.bmp"] = withField32(field::kPixelDataOffset, 1080);
+    files["UnsupportedHeaderField-info_header_124.bmp"] = withField32(field::kInfoHeaderSize, 124);
+    files["BadDimensions-width_579.bmp"] = withField32(field::kWidth, 579);
+    files["BadDimensions-top_down.bmp"] = withField32(field::kHeight, static_cast<std::uint32_t>(-550));
+    files["UnsupportedHeaderField-two_planes.bmp"] = withField16(field::kPlanes, 2);
+    files["UnsupportedHeaderField-four_bits_per_pixel.bmp"] = withField16(field::kBitsPerPixel, 4);
+    files["UnsupportedHeaderField-uncompressed.bmp"] = withField32(field::kCompression, 0);
+    files["UnsupportedHeaderField-resolution_set.bmp"] = withField32(field::kXPixelsPerMetre, 2835);
+    files["UnsupportedHeaderField-colours_used_16.bmp"] = withField32(field::kColoursUsed, 16);
+    files["PixelDataSizeMismatch-4400.bmp"] = withField32(field::kPixelDataSize, 4400);
     {
         Bytes file = whiteFile();
         file[vorn::bmp::kPaletteOffset + 4 * 255] = 0;  // white's blue
-        files["palette_differs.bmp"] = file;
+        files["PaletteMismatch-white_blue.bmp"] = file;
     }
-    files["truncated_in_absolute_run.bmp"] = frameWith(withEnd(pixelRows(549), {0, 100, 255, 255, 255}));
-    files["truncated_in_code.bmp"] = frameWith(withEnd(pixelRows(550), {0}));
-    files["run_past_row_end.bmp"] = frameWith(withEnd(pixelRows(550, {255, 255, 255, 255, 71, 255, 0, 0}), kEndOfBitmap));
+    files["TruncatedPixelData-in_absolute_run.bmp"] = frameWith(withEnd(pixelRows(549), {0, 100, 255, 255, 255}));
+    files["TruncatedPixelData-in_code.bmp"] = frameWith(withEnd(pixelRows(550), {0}));
+    files["RunPastRowEnd-encoded_run.bmp"] = frameWith(withEnd(pixelRows(550, {255, 255, 255, 255, 71, 255, 0, 0}), kEndOfBitmap));
     {
         Bytes row = {255, 255, 255, 255, 0, 72};  // 510 + 72 pixels
         row.insert(row.end(), 72, 255);
         row.insert(row.end(), {0, 0});
-        files["absolute_run_past_row_end.bmp"] = frameWith(withEnd(pixelRows(550, row), kEndOfBitmap));
+        files["RunPastRowEnd-absolute_run.bmp"] = frameWith(withEnd(pixelRows(550, row), kEndOfBitmap));
     }
-    files["too_many_rows.bmp"] = frameWith(withEnd(pixelRows(551), kEndOfBitmap));
-    files["delta_code.bmp"] = frameWith(withEnd(pixelRows(550, {0, 2, 4, 0, 255, 255, 255, 255, 66, 255, 0, 0}), kEndOfBitmap));
-    files["row_ended_short.bmp"] = frameWith(withEnd(pixelRows(550, {255, 255, 255, 255, 69, 255, 0, 0}), kEndOfBitmap));
-    files["image_ended_early.bmp"] = frameWith(withEnd(pixelRows(10), kEndOfBitmap));
+    files["TooManyRows-551.bmp"] = frameWith(withEnd(pixelRows(551), kEndOfBitmap));
+    files["DeltaCode-first_row.bmp"] = frameWith(withEnd(pixelRows(550, {0, 2, 4, 0, 255, 255, 255, 255, 66, 255, 0, 0}), kEndOfBitmap));
+    files["RowEndedShort-579_pixels.bmp"] = frameWith(withEnd(pixelRows(550, {255, 255, 255, 255, 69, 255, 0, 0}), kEndOfBitmap));
+    files["ImageEndedEarly-10_rows.bmp"] = frameWith(withEnd(pixelRows(10), kEndOfBitmap));
     {
         Bytes rows = pixelRows(550);
         rows.resize(rows.size() - 2);  // drop the last row's end of line
-        files["last_line_end_missing.bmp"] = frameWith(withEnd(rows, kEndOfBitmap));
+        files["ImageEndedEarly-last_line_end_missing.bmp"] = frameWith(withEnd(rows, kEndOfBitmap));
     }
-    files["missing_end_of_bitmap.bmp"] = frameWith(pixelRows(550));
-    files["bytes_after_end_of_bitmap.bmp"] = frameWith(withEnd(pixelRows(550), {0, 1, 0, 0}));
+    files["MissingEndOfBitmap-none.bmp"] = frameWith(pixelRows(550));
+    files["TrailingBytes-4_bytes.bmp"] = frameWith(withEnd(pixelRows(550), {0, 1, 0, 0}));
     return files;
 }
 
@@ -116,9 +120,20 @@ Bytes record(std::initializer_list<std::uint8_t> tag, std::uint32_t length, cons
 std::map<std::string, Bytes> corruptRecordStreams() {
     const Bytes good = record({0x6C, 0x74, 0, 0}, 4, {'B', 'M', 4, 0});
     std::map<std::string, Bytes> files;
-    files["records_truncated_header.bin"] = withEnd(good, {0x6C, 0x74, 0, 0, 4});
-    files["records_bad_tag.bin"] = withEnd(good, record({0x6C, 0x74, 0, 1}, 4, {'B', 'M', 4, 0}));
-    files["records_length_past_end.bin"] = withEnd(good, record({0x6C, 0x74, 0, 0}, 5, {'B', 'M', 4, 0}));
+    files["TruncatedRecordHeader-second_record.bin"] = withEnd(good, {0x6C, 0x74, 0, 0, 4});
+    files["BadTag-second_record.bin"] = withEnd(good, record({0x6C, 0x74, 0, 1}, 4, {'B', 'M', 4, 0}));
+    files["LengthPastEnd-second_record.bin"] = withEnd(good, record({0x6C, 0x74, 0, 0}, 5, {'B', 'M', 4, 0}));
+    // Sound records, but one short of a frame set, or whose first BMP is cut.
+    const auto recordsOf = [](std::size_t count, const Bytes& first) {
+        Bytes records;
+        vorn::appendFrameRecord(records, first);
+        for (std::size_t i = 1; i < count; ++i) {
+            vorn::appendFrameRecord(records, {});
+        }
+        return records;
+    };
+    files["FrameSetRefused-one_record_short.bin"] = recordsOf(vorn::kHolderCount - 1, {});
+    files["FrameSetRefused-first_holder_bmp_truncated.bin"] = recordsOf(vorn::kHolderCount, {'B', 'M'});
     return files;
 }
 

@@ -11,19 +11,23 @@
 namespace vorn::test {
 
 // The version record every build of the program carries, wherever it is
-// read from: 1.0.0.0, the strings "1.00", US English in the Unicode code page.
+// read from: project()'s version (VORN_VERSION_*, from the build), its
+// application version string (VORN_APPLICATION_VERSION, "1.00" for 1.0), US
+// English in the Unicode code page.
 inline void expectTheProgramsVersionRecord(const VersionInfo& info) {
-    // 1.0.0.0: major and minor in the high word pair, patch and tweak in the low.
-    EXPECT_EQ(info.fileVersionMs, 0x00010000U);
-    EXPECT_EQ(info.fileVersionLs, 0x00000000U);
-    EXPECT_EQ(info.productVersionMs, 0x00010000U);
-    EXPECT_EQ(info.productVersionLs, 0x00000000U);
+    // Major and minor in the high pair of 16-bit words, patch and tweak in the low.
+    constexpr std::uint32_t kHigh = std::uint32_t{VORN_VERSION_MAJOR} << 16 | VORN_VERSION_MINOR;
+    constexpr std::uint32_t kLow = std::uint32_t{VORN_VERSION_PATCH} << 16 | VORN_VERSION_TWEAK;
+    EXPECT_EQ(info.fileVersionMs, kHigh);
+    EXPECT_EQ(info.fileVersionLs, kLow);
+    EXPECT_EQ(info.productVersionMs, kHigh);
+    EXPECT_EQ(info.productVersionLs, kLow);
 
     ASSERT_EQ(info.stringTables.size(), 1U);
     ASSERT_TRUE(info.stringTables.contains("040904B0"));
     const auto& strings = info.stringTables.at("040904B0");
-    EXPECT_EQ(strings.at("FileVersion"), "1.00");
-    EXPECT_EQ(strings.at("ProductVersion"), "1.00");
+    EXPECT_EQ(strings.at("FileVersion"), VORN_APPLICATION_VERSION);
+    EXPECT_EQ(strings.at("ProductVersion"), VORN_APPLICATION_VERSION);
     EXPECT_EQ(strings.at("ProductName"), "VORN");
     EXPECT_EQ(strings.at("OriginalFilename"), "vorn.exe");
 

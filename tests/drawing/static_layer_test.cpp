@@ -14,74 +14,114 @@
 namespace vorn {
 namespace {
 
-struct Run {
+struct PixelRun {
     int first;
     int last;
 };
 
-// Dashes and dots of the centre lines, written out independently of the
-// drawing code's tables.
-const std::vector<Run> kVerticalRuns = {{7, 40},    {52, 53},   {68, 124},  {135, 136}, {152, 207},
-                                        {218, 220}, {235, 290}, {302, 303}, {318, 374}, {385, 386},
-                                        {401, 457}, {468, 470}, {485, 540}};
-const std::vector<Run> kLeftHorizontalRuns = {{47, 103}, {118, 119}, {131, 186}, {201, 203}, {214, 269}};
-const std::vector<Run> kRightHorizontalRuns = {{344, 400}, {415, 416}, {427, 483}, {498, 499}, {511, 566}};
-
-bool inRuns(const std::vector<Run>& runs, int at) {
-    return std::any_of(runs.begin(), runs.end(), [&](Run r) { return at >= r.first && at <= r.last; });
-}
-
-// One column or row of a centre line: along it, the line's colour shows
-// exactly on the dashes and dots.
-struct CentreLineCase {
+// One column or row of a centre line, and where along it to look.
+struct CentreLine {
     const char* name;
     bool vertical;
     int fixed;  // the column of a vertical line, the row of a horizontal one
-    const std::vector<Run>* runs;
     std::uint8_t colour;
-    Run span;       // where along the line to look
-    int crossing;   // where a crossing line of the same colour lies, or -1
+    PixelRun span;
+    std::vector<int> crossings;  // where another line of the same colour crosses
+    PixelRun drawn;                   // from the start of the first dash to the end of the last
 };
 
-const CentreLineCase kCentreLines[] = {
-    // The left horizontal line crosses the left vertical one in its gap.
-    {"left vertical, dark column", true, 152, &kVerticalRuns, colour::kDarkBlue, {0, 549}, -1},
-    {"left vertical, black column", true, 153, &kVerticalRuns, colour::kBlack, {0, 549}, 308},
-    {"right vertical, left column", true, 449, &kVerticalRuns, colour::kBlack, {0, 549}, 419},
-    {"right vertical, right column", true, 450, &kVerticalRuns, colour::kBlack, {0, 549}, 419},
-    {"left horizontal", false, 308, &kLeftHorizontalRuns, colour::kBlack, {0, 305}, -1},
-    {"right horizontal, black row", false, 419, &kRightHorizontalRuns, colour::kBlack, {320, 579}, 449},
+// The left horizontal line crosses the left vertical one in its gap; the
+// right vertical line is two columns wide.
+const CentreLine kCentreLines[] = {
+    {"left vertical, dark column", true, 152, colour::kDarkBlue, {0, 549}, {}, {7, 540}},
+    {"left vertical, black column", true, 153, colour::kBlack, {0, 549}, {308}, {7, 540}},
+    {"right vertical, left column", true, 449, colour::kBlack, {0, 549}, {419}, {7, 540}},
+    {"right vertical, right column", true, 450, colour::kBlack, {0, 549}, {419}, {7, 540}},
+    {"left horizontal", false, 308, colour::kBlack, {0, 305}, {}, {47, 269}},
+    {"right horizontal, black row", false, 419, colour::kBlack, {320, 579}, {449, 450}, {344, 566}},
 };
 
-TEST(CentreLines, EveryDashAndDotInEveryFrame) {
-    for (int j = 0; j < kFrameCount; ++j) {
-        const IndexedImage& image = test::frame(j);
-        for (const CentreLineCase& line : kCentreLines) {
-            SCOPED_TRACE(std::string(line.name) + ", frame " + std::to_string(j));
-            int wrong = 0;
-            for (int at = line.span.first; at <= line.span.last; ++at) {
-                if (at == line.crossing || (line.crossing == 449 && at == 450)) {
-                    continue;
-                }
-                const std::uint8_t pixel = line.vertical ? image.at(line.fixed, at) : image.at(at, line.fixed);
-                if ((pixel == line.colour) != inRuns(*line.runs, at)) {
-                    ADD_FAILURE() << "at " << at << ": palette entry " << int(pixel);
-                    if (++wrong > 5) {
-                        break;
-                    }
-                }
+// The runs of the line's colour along it, as drawn. A crossing, whose colour
+// the other line decides, continues a run that reaches it and starts none.
+std::vector<PixelRun> runsAlong(const IndexedImage& image, const CentreLine& line) {
+    std::vector<PixelRun> runs;
+    for (int at = line.span.first; at <= line.span.last; ++at) {
+        const bool reached = !runs.empty() && runs.back().last == at - 1;
+        if (std::find(line.crossings.begin(), line.crossings.end(), at) != line.crossings.end()) {
+            if (reached) {
+                runs.back().last = at;
             }
+            continue;
+        }
+        const std::uint8_t pixel = line.vertical ? image.at(line.fixed, at) : image.at(at, line.fixed);
+        if (pixel != line.colour) {
+            continue;
+        }
+        if (reached) {
+            runs.back().last = at;
+        } else {
+            runs.push_back({at, at});
+        }
+    }
+    return runs;
+}
+
+int length(PixelRun run) { return run.last - run.first + 1; }
+
+// A dash-dot line as a draughtsman draws one: dashes of at least 30 pixels
+// and dots of 2 or 3 in turn, beginning and ending with a dash, with gaps of
+// 10 to 15 pixels between them, and the same in every frame.
+TEST(CentreLines, AreDashDotLinesThatNeverMove) {
+    for (const CentreLine& line : kCentreLines) {
+        SCOPED_TRACE(line.name);
+        const std::vector<PixelRun> runs = runsAlong(test::frame(0), line);
+        ASSERT_EQ(runs.size() % 2, 1U) << "a dash at each end, a dot between two dashes";
+        EXPECT_EQ(runs.front().first, line.drawn.first);
+        EXPECT_EQ(runs.back().last, line.drawn.last);
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            const bool dash = i % 2 == 0;
+            if (dash) {
+                EXPECT_GE(length(runs[i]), 30) << "dash " << i << " at " << runs[i].first;
+            } else {
+                EXPECT_TRUE(length(runs[i]) == 2 || length(runs[i]) == 3) << "dot " << i << " at " << runs[i].first;
+            }
+            if (i > 0) {
+                const int gap = runs[i].first - runs[i - 1].last - 1;
+                EXPECT_TRUE(gap >= 10 && gap <= 15) << "gap of " << gap << " before " << runs[i].first;
+            }
+        }
+        for (int j = 1; j < kFrameCount; ++j) {
+            const std::vector<PixelRun> moved = runsAlong(test::frame(j), line);
+            EXPECT_TRUE(std::equal(runs.begin(), runs.end(), moved.begin(), moved.end(),
+                                   [](PixelRun a, PixelRun b) { return a.first == b.first && a.last == b.last; }))
+                << "frame " << j << " differs from frame 0";
         }
     }
 }
 
+// Both vertical lines have one pattern, in each of their columns.
+TEST(CentreLines, BothVerticalLinesHaveOnePattern) {
+    const std::vector<PixelRun> left = runsAlong(test::frame(0), kCentreLines[0]);
+    for (const CentreLine& line : kCentreLines) {
+        if (!line.vertical) {
+            continue;
+        }
+        const std::vector<PixelRun> runs = runsAlong(test::frame(0), line);
+        EXPECT_TRUE(std::equal(left.begin(), left.end(), runs.begin(), runs.end(),
+                               [](PixelRun a, PixelRun b) { return a.first == b.first && a.last == b.last; }))
+            << line.name;
+    }
+}
+
 TEST(CentreLines, PaleSecondRowUnderTheRightHorizontalLine) {
+    const CentreLine& black = kCentreLines[5];
+    const std::vector<PixelRun> runs = runsAlong(test::frame(0), black);
     for (int j = 0; j < kFrameCount; ++j) {
-        for (int x = 320; x < kFrameWidth; ++x) {
-            // Where the vertical line crosses, its black covers the pale row.
-            const bool crossing = x == 449 || x == 450;
-            const std::uint8_t expected = crossing ? colour::kBlack : colour::kPaleGreen;
-            if (inRuns(kRightHorizontalRuns, x)) {
+        for (const PixelRun run : runs) {
+            for (int x = run.first; x <= run.last; ++x) {
+                // Where the vertical line crosses, its black covers the pale row.
+                const bool crossing = x == 449 || x == 450;
+                const std::uint8_t expected = crossing ? colour::kBlack : colour::kPaleGreen;
                 ASSERT_EQ(test::frame(j).at(x, 420), expected) << "frame " << j << ", x " << x;
             }
         }
@@ -92,8 +132,8 @@ bool onVerticalCentreLine(int x) { return x == 152 || x == 153 || x == 449 || x 
 
 struct Rect {
     const char* name;
-    Run columns;
-    Run rows;
+    PixelRun columns;
+    PixelRun rows;
 };
 
 // Khaki parts that no moving body ever covers.

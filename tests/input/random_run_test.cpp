@@ -181,7 +181,7 @@ TEST(RandomRunTest, MillionEventsKeepTheInvariantsAndMatchTheModel) {
             modelPending.push_back([](reference::OperatorModel& m) { m.doubleClicked(); });
         } else {
             ++passes;
-            sequencer.runPass();
+            vorn::testing::runPass(sequencer);
             const int expectedShown = model.pass();
             const std::string broken = brokenInvariant(host.atShow);
             ASSERT_TRUE(broken.empty()) << broken << " in pass " << passes << " (event " << event

@@ -18,12 +18,12 @@ protected:
 
     // Runs passes until entry `entry` has just been shown.
     void runUntilShown(int entry) {
-        for (int i = 0; i < 40 && state.l != entry; ++i) sequencer.runPass();
+        for (int i = 0; i < 40 && state.l != entry; ++i) vorn::testing::runPass(sequencer);
         ASSERT_EQ(state.l, entry);
     }
     std::vector<int> runPasses(int passes) {
         window.shown.clear();
-        for (int i = 0; i < passes; ++i) sequencer.runPass();
+        for (int i = 0; i < passes; ++i) vorn::testing::runPass(sequencer);
         return window.shown;
     }
     // Delivers the gesture in the event service at the end of the next pass.
@@ -129,14 +129,14 @@ TEST(OperatorDuringLoading, ClickWhileLoadingSavesAHaltThatTheSecondClickRestore
     sequencer.activate();
     EXPECT_EQ(state.nm, 1);
     EXPECT_EQ(state.n1, 0);
-    sequencer.runPass();
-    sequencer.runPass();
+    vorn::testing::runPass(sequencer);
+    vorn::testing::runPass(sequencer);
     EXPECT_EQ(window.shown, (std::vector<int>{0, 1, 2})) << "the start run still goes forward";
     window.post([&] { Picture1_Click(state); });
     window.serveEvents();
     window.shown.clear();
-    sequencer.runPass();
-    sequencer.runPass();
+    vorn::testing::runPass(sequencer);
+    vorn::testing::runPass(sequencer);
     EXPECT_EQ(window.shown, (std::vector<int>{2, 2})) << "the restored command is a halt";
 }
 

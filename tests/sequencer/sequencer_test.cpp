@@ -17,7 +17,7 @@ protected:
     std::vector<int> runPasses(int passes) {
         window.shown.clear();
         for (int i = 0; i < passes; ++i) {
-            sequencer.runPass();
+            vorn::testing::runPass(sequencer);
         }
         return window.shown;
     }

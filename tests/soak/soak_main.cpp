@@ -13,6 +13,7 @@
 #include <random>
 #include <thread>
 
+#include "cycle/frame_cycle.hpp"
 #include "running_vorn.hpp"
 
 namespace {
@@ -30,7 +31,7 @@ constexpr unsigned long kOtherKeys[] = {XK_a, XK_q, XK_Z, XK_0, XK_7, XK_equal, 
                                         XK_Left, XK_Up, XK_F1, XK_BackSpace, XK_Shift_L};
 constexpr long kAllowedGrowthKilobytes = 2 * 1024;
 
-int wrap(int index) { return (index % 20 + 20) % 20; }
+int wrap(int index) { return (index % vorn::kFrameCount + vorn::kFrameCount) % vorn::kFrameCount; }
 
 class Soak {
 public:

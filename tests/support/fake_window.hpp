@@ -40,6 +40,13 @@ public:
     std::vector<std::string> failures;
 };
 
+// One pass of the program's loop, as VORN::RunSequencer runs it: the next
+// frame on screen, then its pace and the event service.
+inline void runPass(Sequencer& sequencer) {
+    sequencer.showNextFrame();
+    sequencer.paceFrame();
+}
+
 // A clock that only pretends to wait: sleeping moves its time forward.
 class FakeClock final : public PaceClock {
 public:

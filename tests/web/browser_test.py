@@ -3,9 +3,11 @@ server and the tests read what it shows, as a person would see it, while
 they type and point at it.
 
     VORN_SITE=<folder> VORN_FRAMES=<folder of Image1.bmp..> \
-    VORN_CAPTION_PROGRAM=<vorn-print-caption> python3 browser_test.py
+    VORN_CAPTION_PROGRAM=<vorn-print-caption> VORN_FACTS_PROGRAM=<vorn-print-test-facts> \
+    python3 browser_test.py
 """
 
+import json
 import os
 import subprocess
 import sys
@@ -17,12 +19,17 @@ from PIL import Image
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from devtools import Browser, SiteServer  # noqa: E402
 
-FRAME_COUNT = 20
-FRAME_WIDTH, FRAME_HEIGHT = 580, 550
-BORDER = 2
-# The inner area is one column narrower than a frame: the last column is
-# never seen. Below the frame, one row of the face colour shows.
-VISIBLE_COLUMNS = 579
+# The program's own facts (tests/support/print_test_facts.cpp). The inner
+# area is one column narrower than a frame: the last column is never seen.
+# Below the frame, one row of the face colour shows. BUDGETS: the
+# real-window tests' waits, in seconds.
+FACTS = json.loads(subprocess.run([os.environ["VORN_FACTS_PROGRAM"]], check=True, capture_output=True,
+                                  text=True).stdout)
+FRAME_COUNT = FACTS["frame_count"]
+FRAME_WIDTH, FRAME_HEIGHT = FACTS["frame_width"], FACTS["frame_height"]
+BORDER = FACTS["border"]
+VISIBLE_COLUMNS = FACTS["visible_columns"]
+BUDGETS = FACTS["budgets"]
 ENDED_TEXT = "VORN has ended. Reload the page to start it again."
 
 browser = None
@@ -90,7 +97,7 @@ class PageTest(unittest.TestCase):
             shot.save("%s-no-frame.png" % self.id().split(".")[-1])
         return None
 
-    def next_frame(self, after, timeout=3.0):
+    def next_frame(self, after, timeout=BUDGETS["next_pass"]):
         """Waits for the picture area to change from frame `after`."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
@@ -105,7 +112,7 @@ class PageTest(unittest.TestCase):
         while time.monotonic() < deadline:
             self.assertEqual(self.shown_frame(), frame, "a halted sequence moved")
 
-    def first_frame(self, timeout=5.0):
+    def first_frame(self, timeout=BUDGETS["start"]):
         """The first frame the page shows once the program has loaded."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
@@ -130,7 +137,7 @@ class PageTest(unittest.TestCase):
         return browser.draws()
 
     def assert_ended(self):
-        browser.wait_for("!document.getElementById('ending').hidden", timeout=5)
+        browser.wait_for("!document.getElementById('ending').hidden", timeout=BUDGETS["exit"])
         self.assertIsNone(browser.evaluate("document.getElementById('VORN')"), "the window is still on the page")
         self.assertEqual(browser.evaluate("document.getElementById('ending').textContent"), ENDED_TEXT)
         shown = self.frames_shown()
@@ -167,7 +174,7 @@ class TheWindow(PageTest):
         frame = self.wait_until_running()
         seen[frame] = time.monotonic()
         while len(seen) < 3:
-            frame = self.next_frame(frame, timeout=3)
+            frame = self.next_frame(frame)
             seen[frame] = time.monotonic()
         self.assertEqual(sorted(seen), [1, 2, 3])
         for earlier, later in ((1, 2), (2, 3)):
@@ -181,30 +188,30 @@ class TheKeys(PageTest):
         f = self.wait_until_running()
         # From the start-up run, "*" steps one frame on and halts.
         browser.type_key("*")
-        self.assertEqual(self.next_frame(f), (f + 1) % 20)
-        self.assert_holds((f + 1) % 20)
-        f = (f + 1) % 20
+        self.assertEqual(self.next_frame(f), (f + 1) % FRAME_COUNT)
+        self.assert_holds((f + 1) % FRAME_COUNT)
+        f = (f + 1) % FRAME_COUNT
         # Halted: space and "." step forward, "/" steps back.
         for key, step in ((" ", 1), (".", 1), ("/", -1)):
             browser.type_key(key)
-            self.assertEqual(self.next_frame(f), (f + step) % 20, "key %r" % key)
-            f = (f + step) % 20
+            self.assertEqual(self.next_frame(f), (f + step) % FRAME_COUNT, "key %r" % key)
+            f = (f + step) % FRAME_COUNT
         # Letters, digits and "=" change nothing.
         for key in "a5=":
             browser.type_key(key)
         self.assert_holds(f)
         # "-" runs backward: two frames back, then one a pass; "*" stops it.
         browser.type_key("-")
-        self.assertEqual(self.next_frame(f), (f - 2) % 20)
-        self.assertEqual(self.next_frame((f - 2) % 20), (f - 3) % 20)
+        self.assertEqual(self.next_frame(f), (f - 2) % FRAME_COUNT)
+        self.assertEqual(self.next_frame((f - 2) % FRAME_COUNT), (f - 3) % FRAME_COUNT)
         browser.type_key("*")
         f = self.shown_frame()
         self.assert_holds(f)
         # "+" and "," run forward: two frames on, then one a pass; "/" stops.
         for key in "+,":
             browser.type_key(key)
-            self.assertEqual(self.next_frame(f), (f + 2) % 20, "key %r" % key)
-            self.assertEqual(self.next_frame((f + 2) % 20), (f + 3) % 20, "key %r" % key)
+            self.assertEqual(self.next_frame(f), (f + 2) % FRAME_COUNT, "key %r" % key)
+            self.assertEqual(self.next_frame((f + 2) % FRAME_COUNT), (f + 3) % FRAME_COUNT, "key %r" % key)
             browser.type_key("/")
             f = self.shown_frame()
             self.assert_holds(f, seconds=1.2)
@@ -234,11 +241,11 @@ class ThePointer(PageTest):
     def test_near_the_top_left_it_runs_fast_and_near_the_bottom_right_slower(self):
         self.wait_until_running()
         browser.move_pointer(*self.inner_point(3, 3))
-        time.sleep(0.2)
+        time.sleep(BUDGETS["service_gap"])
         fast = self.passes_per_second()
         self.assertGreater(fast, 30, "at the start pace it shows one frame a second")
         browser.move_pointer(*self.inner_point(578, 550))
-        time.sleep(0.2)
+        time.sleep(BUDGETS["service_gap"])
         # About 9,600 counts: no more than about 100 passes a second.
         self.assertLess(self.passes_per_second(), 120)
         self.assertEqual(browser.evaluate("getComputedStyle(document.getElementById('Picture1')).cursor"),
@@ -255,7 +262,7 @@ class ThePointer(PageTest):
         browser.move_pointer(x - 160, y, buttons=1)
         time.sleep(0.3)
         self.assertGreater(self.passes_per_second(), 30)
-        self.next_frame(self.shown_frame(), timeout=1)  # the screen follows the passes
+        self.next_frame(self.shown_frame(), timeout=BUDGETS["fast_pass"])  # the screen follows the passes
         browser.type_key("Escape")
         self.assert_ended()
 
@@ -263,20 +270,20 @@ class ThePointer(PageTest):
         f = self.wait_until_running()
         browser.click(*self.inner_point(200, 100))
         # The click waits for the next event service, up to a second away.
-        browser.wait_for(self.CURSOR_IS % "ns-resize", timeout=3)
+        browser.wait_for(self.CURSOR_IS % "ns-resize", timeout=BUDGETS["fast_pass"])
         # The first move down steps on and halts; each further one steps on.
         f = self.shown_frame()
         for row in (120, 140, 160):
             browser.move_pointer(*self.inner_point(200, row))
-            self.assertEqual(self.next_frame(f), (f + 1) % 20, "move down to row %d" % row)
-            f = (f + 1) % 20
+            self.assertEqual(self.next_frame(f), (f + 1) % FRAME_COUNT, "move down to row %d" % row)
+            f = (f + 1) % FRAME_COUNT
         browser.move_pointer(*self.inner_point(200, 130))
-        self.assertEqual(self.next_frame(f), (f - 1) % 20, "a move up steps back")
-        f = (f - 1) % 20
+        self.assertEqual(self.next_frame(f), (f - 1) % FRAME_COUNT, "a move up steps back")
+        f = (f - 1) % FRAME_COUNT
         self.assert_holds(f, seconds=0.5)
         # A second click restores the start-up run.
         browser.click(*self.inner_point(200, 130))
-        browser.wait_for(self.CURSOR_IS % "default", timeout=3)
+        browser.wait_for(self.CURSOR_IS % "default", timeout=BUDGETS["fast_pass"])
         self.next_frame(f)
 
     def test_a_press_dragged_out_and_released_outside_is_no_click(self):
@@ -315,7 +322,7 @@ class AtDeviceScaleTwo(PageTest):
     def test_the_pointer_scale_still_maps_the_inner_area(self):
         self.wait_until_running()
         browser.move_pointer(*self.inner_point(3, 3))
-        time.sleep(0.2)
+        time.sleep(BUDGETS["service_gap"])
         before = self.frames_shown()
         time.sleep(1.0)
         self.assertGreater(self.frames_shown() - before, 30)

@@ -40,14 +40,4 @@ TEST(Win32PaceCounts, DueTimesAreRelativeAndNeverShort) {
     EXPECT_EQ(relativeDueTime(1s), -10'000'000);
 }
 
-TEST(Win32PaceCounts, TheCoarseSleepLeavesItsLastMillisecondToSpin) {
-    EXPECT_EQ(coarseSleepMilliseconds(0ns), 0U);
-    EXPECT_EQ(coarseSleepMilliseconds(1999us), 0U);
-    EXPECT_EQ(coarseSleepMilliseconds(2ms), 1U);
-    EXPECT_EQ(coarseSleepMilliseconds(1s), 999U);
-    EXPECT_EQ(coarseSleepMilliseconds(-5ms), 0U);
-    // Longer than Sleep can take in one call: the longest finite one.
-    EXPECT_EQ(coarseSleepMilliseconds(std::chrono::hours(24 * 365)), 0xFFFFFFFEU);
-}
-
 }  // namespace

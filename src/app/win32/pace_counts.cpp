@@ -20,11 +20,4 @@ std::int64_t relativeDueTime(std::chrono::nanoseconds remaining) {
     return -((remaining.count() + kNanosecondsPerInterval - 1) / kNanosecondsPerInterval);
 }
 
-std::uint32_t coarseSleepMilliseconds(std::chrono::nanoseconds remaining) {
-    const auto whole = std::chrono::duration_cast<std::chrono::milliseconds>(remaining).count();
-    // Sleep's largest finite argument is one below INFINITE (0xFFFFFFFF).
-    constexpr std::int64_t kLongestSleep = std::numeric_limits<std::uint32_t>::max() - 1;
-    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(whole - 1, 0, kLongestSleep));
-}
-
 }  // namespace vorn::win32

@@ -19,10 +19,4 @@ std::chrono::nanoseconds countsToNanoseconds(std::int64_t counts, std::int64_t c
 // early.
 std::int64_t relativeDueTime(std::chrono::nanoseconds remaining);
 
-// Of a wait of `remaining`, the whole milliseconds to give Sleep when no
-// high-resolution timer is at hand: one less than fit, because even at a
-// 1 ms timer period Sleep may overrun by up to a period; the rest is spun.
-// 0 when less than two milliseconds remain.
-std::uint32_t coarseSleepMilliseconds(std::chrono::nanoseconds remaining);
-
 }  // namespace vorn::win32

@@ -6,10 +6,10 @@
 
 namespace vorn::win32 {
 
-// The performance counter, and sleeps that end within a fraction of a
-// millisecond of their deadline: a high-resolution waitable timer (Windows 10
-// 1803 and later), else Sleep at a 1 ms timer period with the last fraction
-// spun. Either way the thread sleeps for all but that fraction.
+// The performance counter, and sleeps on a high-resolution waitable timer
+// (Windows 10 1803 and later, the oldest Windows the program runs on) that
+// end within a fraction of a millisecond of their deadline. Throws
+// std::runtime_error where the system has no such timer, or when it fails.
 class Win32PaceClock final : public PaceClock {
 public:
     Win32PaceClock();
@@ -20,15 +20,9 @@ public:
     Duration now() override;
     void sleepUntil(Duration deadline) override;
 
-    bool hasHighResolutionTimer() const { return timer_ != nullptr; }
-
 private:
-    void waitOnTimer(Duration remaining);
-    void sleepCoarsely(Duration remaining);
-
     LONGLONG countsPerSecond_ = 0;
     HANDLE timer_ = nullptr;
-    bool timerPeriodRaised_ = false;
 };
 
 }  // namespace vorn::win32
