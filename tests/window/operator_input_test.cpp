@@ -13,7 +13,7 @@
 namespace vorn::testing {
 namespace {
 
-int wrap(int index) { return (index % 20 + 20) % 20; }
+int wrap(int index) { return (index % kFrameCount + kFrameCount) % kFrameCount; }
 
 // A vorn halted on a known frame, at the start pace (the pointer stays
 // outside the window, so every pass takes a second and each can be read).

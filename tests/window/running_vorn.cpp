@@ -23,7 +23,7 @@ std::chrono::milliseconds remainingUntil(std::chrono::steady_clock::time_point d
 ScreenFrames::ScreenFrames() {
     const FrameSet set = FrameSet::loadEmbedded();
     const auto& palette = framePalette();
-    for (int index = 0; index < 20; ++index) {
+    for (int index = 0; index < kFrameCount; ++index) {
         const IndexedImage& picture = set.holderPicture(index + 1);
         QImage visible(kVisibleFrame, QImage::Format_RGB32);
         for (int y = 0; y < kVisibleFrame.height(); ++y) {
@@ -41,12 +41,12 @@ void ScreenFrames::chooseBand() {
     constexpr int kBandHeight = 8;
     for (int top = 0; top + kBandHeight <= kVisibleFrame.height(); top += kBandHeight) {
         const QRect candidate(0, top, kVisibleFrame.width(), kBandHeight);
-        for (int index = 0; index < 20; ++index) {
+        for (int index = 0; index < kFrameCount; ++index) {
             bands_[static_cast<std::size_t>(index)] = frames_[static_cast<std::size_t>(index)].copy(candidate);
         }
         bool allDiffer = true;
-        for (int a = 0; a < 20 && allDiffer; ++a) {
-            for (int b = a + 1; b < 20 && allDiffer; ++b) {
+        for (int a = 0; a < kFrameCount && allDiffer; ++a) {
+            for (int b = a + 1; b < kFrameCount && allDiffer; ++b) {
                 allDiffer = bands_[static_cast<std::size_t>(a)] != bands_[static_cast<std::size_t>(b)];
             }
         }
@@ -62,9 +62,9 @@ std::optional<int> ScreenFrames::identifyBand(const QImage& rows) const { return
 
 std::optional<int> ScreenFrames::identify(const QImage& visible) const { return match(frames_, visible); }
 
-std::optional<int> ScreenFrames::match(const std::array<QImage, 20>& references, const QImage& seen) {
+std::optional<int> ScreenFrames::match(const std::array<QImage, kFrameCount>& references, const QImage& seen) {
     const QImage candidate = seen.convertToFormat(QImage::Format_RGB32);
-    for (int index = 0; index < 20; ++index) {
+    for (int index = 0; index < kFrameCount; ++index) {
         if (candidate == references[static_cast<std::size_t>(index)]) return index;
     }
     return std::nullopt;

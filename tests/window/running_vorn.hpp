@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/window_geometry.hpp"
+#include "cycle/frame_cycle.hpp"
+#include "frames/indexed_image.hpp"
 #include "vorn_process.hpp"
 #include "wait_budgets.hpp"
 #include "x_display.hpp"
@@ -16,7 +18,7 @@
 namespace vorn::testing {
 
 // The part of each frame the window shows: all but its rightmost column.
-inline constexpr QSize kVisibleFrame{579, 550};
+inline constexpr QSize kVisibleFrame{kClientWidth - 2 * kPictureAreaBorder, kFrameHeight};
 
 // The twenty frames as the screen should show them, to tell which one is up.
 class ScreenFrames {
@@ -35,10 +37,10 @@ public:
 
 private:
     void chooseBand();
-    static std::optional<int> match(const std::array<QImage, 20>& references, const QImage& seen);
+    static std::optional<int> match(const std::array<QImage, kFrameCount>& references, const QImage& seen);
 
-    std::array<QImage, 20> frames_;
-    std::array<QImage, 20> bands_;
+    std::array<QImage, kFrameCount> frames_;
+    std::array<QImage, kFrameCount> bands_;
     QRect band_;
 };
 

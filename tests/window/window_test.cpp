@@ -35,7 +35,7 @@ TEST(RealWindow, RunsForwardAtAboutOneFrameASecondFromTheStart) {
     ASSERT_TRUE(first.has_value());
     std::vector<FrameSighting> sightings;
     for (int pass = 1; pass <= kPasses + 1; ++pass) {
-        const auto next = vorn.sightFrame((*first + pass) % 20, kNextPassBudget);
+        const auto next = vorn.sightFrame((*first + pass) % kFrameCount, kNextPassBudget);
         ASSERT_TRUE(next.has_value()) << "forward from " << *first << " by " << pass;
         sightings.push_back(*next);
     }
@@ -62,7 +62,7 @@ TEST(RealWindow, TakesKeysWithoutAClick) {
     const auto shown = vorn.waitForNextFrame(kNextPassBudget);
     ASSERT_TRUE(shown.has_value());
     vorn.type(XK_slash);  // start run: step back one and halt
-    const int back = (*shown + 19) % 20;
+    const int back = (*shown + kFrameCount - 1) % kFrameCount;
     ASSERT_TRUE(vorn.waitForFrame(back, kNextPassBudget));
     std::this_thread::sleep_for(kLongerThanAPass);
     EXPECT_EQ(vorn.frameOnScreen(), back) << "halted";
