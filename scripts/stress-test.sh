@@ -16,7 +16,7 @@ source scripts/ctest-results.sh
 presets=(default asan)
 build_dir() { [ "$1" = default ] && echo build || echo "build-$1"; }
 
-for preset in "${presets[@]}" web; do
+for preset in "${presets[@]}" windows web; do
   cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$(nproc)" >/dev/null ||
     { echo "error: the $preset build failed" >&2; exit 1; }
 done
