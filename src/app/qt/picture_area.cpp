@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <cmath>
 
-#include "app/pointer_area.hpp"
 #include "app/qt/qt_input_codes.hpp"
 #include "app/sunken_edge.hpp"
 
