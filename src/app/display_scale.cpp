@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/pointer_scale.hpp"
+
 namespace vorn {
 
 int preferredWindowScale(int dpi) {
@@ -30,8 +32,7 @@ PixelRect ScaledWindow::innerArea() const {
 }
 
 PixelSize ScaledWindow::visibleFrame(PixelSize framePixels) const {
-    return {std::min(framePixels.width, kClientWidth - 2 * kPictureAreaBorder),
-            std::min(framePixels.height, kPictureAreaHeight - 2 * kPictureAreaBorder)};
+    return {std::min(framePixels.width, kInnerAreaWidthPixels), std::min(framePixels.height, kInnerAreaHeightPixels)};
 }
 
 PixelRect ScaledWindow::visibleFrameArea(PixelSize framePixels) const {

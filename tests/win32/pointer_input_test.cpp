@@ -96,6 +96,7 @@ TEST(Win32Messages, OnlyPicture1sInputMessagesAreTranslated) {
     PictureInput input;
     EXPECT_FALSE(translatePictureMessage(input, 0x000F /* WM_PAINT */, 0, 0, false));
     EXPECT_FALSE(translatePictureMessage(input, 0x0100 /* WM_KEYDOWN */, 0x41, 0, false));
+    EXPECT_FALSE(translatePictureMessage(input, kSysCharMessage, ' ', 0, true)) << "Alt+Space opens the window menu";
     RecordedCalls form;
     input.deliverTo(form);
     EXPECT_TRUE(form.calls.empty());

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/pointer_scale.hpp"
 #include "app/window_geometry.hpp"
 #include "cycle/frame_cycle.hpp"
 #include "frames/indexed_image.hpp"
@@ -18,7 +19,7 @@
 namespace vorn::testing {
 
 // The part of each frame the window shows: all but its rightmost column.
-inline constexpr QSize kVisibleFrame{kClientWidth - 2 * kPictureAreaBorder, kFrameHeight};
+inline constexpr QSize kVisibleFrame{kInnerAreaWidthPixels, kFrameHeight};
 
 // The twenty frames as the screen should show them, to tell which one is up.
 class ScreenFrames {

@@ -141,12 +141,6 @@ LRESULT PictureArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        case WM_SYSCHAR:
-            // Alt with a character types nothing here. Alt+Space still opens
-            // the window menu; any other would only beep, as the window has
-            // no menu for it to choose from.
-            if (wParam == L' ') break;
-            return 0;
         default:
             if (translatePictureMessage(input_, message, wParam, lParam, GetKeyState(VK_MENU) < 0)) {
                 followCapture(message, wParam);

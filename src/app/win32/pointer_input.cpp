@@ -33,7 +33,10 @@ bool translatePictureMessage(PictureInput& input, unsigned message, std::uint64_
             input.characterTyped(static_cast<std::int16_t>(wParam));
             return true;
         case kSysCharMessage:
-            return true;
+            // Alt with a character types nothing here. Alt+Space is the
+            // window system's: it opens the window menu. Any other, passed
+            // on, would only beep, as the window has no menu to choose from.
+            return wParam != ' ';
         case kMouseMoveMessage:
             input.pointerMoved(at, buttonCode(keyFlags), shiftCode(keyFlags, altDown));
             return true;

@@ -42,7 +42,8 @@ std::int16_t buttonCode(unsigned keyFlags);
 std::int16_t shiftCode(unsigned keyFlags, bool altDown);
 
 // Feeds `message` to `input`: WM_CHAR is the character the form takes as it
-// is, WM_SYSCHAR (Alt with a key) none; a mouse message's position, in
+// is, WM_SYSCHAR (Alt with a key) none, and Alt+Space is left untranslated
+// for the window system's own window menu; a mouse message's position, in
 // client coordinates of the picture area, is its lParam's two signed 16-bit
 // halves. Returns whether the message is one of those translated here.
 bool translatePictureMessage(PictureInput& input, unsigned message, std::uint64_t wParam, std::int64_t lParam,
