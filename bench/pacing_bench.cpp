@@ -6,28 +6,17 @@
 #include <cmath>
 
 #include "sequencer/pacing.hpp"
-#include "sequencer/sequencer.hpp"
 
 namespace {
 
-class IdleHost final : public vorn::SequencerHost {
-public:
-    void takeFrameIntoTable(int) override {}
-    void showFrame(int) override {}
-    void serveEvents() override {}
-};
-
 void BM_PacePeriod(benchmark::State& state) {
-    vorn::SequencerState sequencerState;
-    sequencerState.k = static_cast<double>(state.range(0));
-    IdleHost host;
+    const auto k = static_cast<double>(state.range(0));
     vorn::SteadyPaceClock clock;
-    vorn::Sequencer sequencer(sequencerState, host, clock);
-    const double expectedMs = (std::floor(sequencerState.k) + 1.0) / 1000.0;
+    const double expectedMs = (std::floor(k) + 1.0) / 1000.0;
     double worstErrorMs = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        sequencer.paceFrame();
+        vorn::waitDelay(clock, k);
         const double periodMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         worstErrorMs = std::max(worstErrorMs, std::abs(periodMs - expectedMs));

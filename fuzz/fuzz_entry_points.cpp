@@ -33,7 +33,7 @@ void checkSplitTilesStream(std::span<const std::uint8_t> stream,
 }
 
 void checkFrameSetPictures(const FrameSet& set) {
-    for (int holder = 1; holder <= static_cast<int>(kHolderCount); ++holder) {
+    for (int holder = 1; holder <= kFrameCount; ++holder) {
         const IndexedImage& picture = set.holderPicture(holder);
         if (picture.width != kFrameWidth || picture.height != kFrameHeight) {
             broken("Image" + std::to_string(holder) + " was accepted with the wrong size");

@@ -43,7 +43,7 @@ std::vector<fs::path> filesWithExtension(const fs::path& directory, const std::s
 // Holder h's BMP at index h - 1.
 std::vector<Bytes> readFrames(const fs::path& framesDir) {
     std::vector<Bytes> frames;
-    for (std::size_t holder = 1; holder <= vorn::kHolderCount; ++holder) {
+    for (int holder = 1; holder <= vorn::kFrameCount; ++holder) {
         frames.push_back(vorn::readFileBytes(framesDir / ("Image" + std::to_string(holder) + ".bmp")));
     }
     return frames;
@@ -52,7 +52,7 @@ std::vector<Bytes> readFrames(const fs::path& framesDir) {
 Bytes recordsInWindowOrder(const std::vector<Bytes>& frames) {
     Bytes records;
     for (const int holder : vorn::kHolderNumbersInRecordOrder) {
-        vorn::appendFrameRecord(records, frames[static_cast<std::size_t>(holder - 1)]);
+        vorn::appendFrameRecord(records, frames[vorn::holderSlot(holder)]);
     }
     return records;
 }
@@ -77,12 +77,12 @@ void writeRecordSeeds(const std::vector<Bytes>& frames, const std::vector<fs::pa
     for (const auto& path : corruptBmps) {
         Bytes records;
         vorn::appendFrameRecord(records, vorn::readFileBytes(path));
-        for (std::size_t i = 1; i < vorn::kHolderCount; ++i) {
+        for (int i = 1; i < vorn::kFrameCount; ++i) {
             vorn::appendFrameRecord(records, Bytes());
         }
         vorn::writeFileBytes(out / ("first_bad_" + path.stem().string() + ".bin"), records);
     }
-    vorn::writeFileBytes(out / "twenty_empty_records.bin", recordsInWindowOrder(std::vector<Bytes>(vorn::kHolderCount)));
+    vorn::writeFileBytes(out / "twenty_empty_records.bin", recordsInWindowOrder(std::vector<Bytes>(std::size_t{vorn::kFrameCount})));
     for (const auto& path : corruptRecords) {
         vorn::writeFileBytes(out / path.filename(), vorn::readFileBytes(path));
     }

@@ -17,13 +17,10 @@ namespace vorn {
 inline constexpr std::array<std::uint8_t, 4> kFrameRecordTag = {0x6C, 0x74, 0x00, 0x00};
 inline constexpr std::size_t kFrameRecordHeaderSize = 8;
 
-// The number of frame holders, Image1..Image20, and so of records.
-inline constexpr std::size_t kHolderCount = kFrameCount;
-
 // The holders' order in the window, and so the order of their records:
 // Image20 down to Image14, then Image12, Image11, Image13, then Image10 down
 // to Image1.
-inline constexpr std::array<int, kHolderCount> kHolderNumbersInRecordOrder = {20, 19, 18, 17, 16, 15, 14, 12, 11, 13,
+inline constexpr std::array<int, kFrameCount> kHolderNumbersInRecordOrder = {20, 19, 18, 17, 16, 15, 14, 12, 11, 13,
                                                                     10, 9,  8,  7,  6,  5,  4,  3,  2,  1};
 
 enum class FrameRecordErrorCode {

@@ -13,16 +13,16 @@ std::string holderName(int holderNumber) { return "Image" + std::to_string(holde
 [[noreturn]] void failSet(const std::string& message) { throw FrameSetError(message, 0); }
 
 void checkHolderNumbers(std::span<const int> holderNumbers) {
-    if (holderNumbers.size() != kHolderCount) {
+    if (std::ssize(holderNumbers) != kFrameCount) {
         failSet(std::to_string(holderNumbers.size()) + " holder numbers given, expected " +
-                std::to_string(kHolderCount));
+                std::to_string(kFrameCount));
     }
-    std::array<bool, kHolderCount> seen{};
+    std::array<bool, kFrameCount> seen{};
     for (const int number : holderNumbers) {
-        if (number < 1 || number > static_cast<int>(kHolderCount)) {
-            failSet("holder number " + std::to_string(number) + " is not in 1.." + std::to_string(kHolderCount));
+        if (number < 1 || number > kFrameCount) {
+            failSet("holder number " + std::to_string(number) + " is not in 1.." + std::to_string(kFrameCount));
         }
-        bool& holderSeen = seen[static_cast<std::size_t>(number - 1)];
+        bool& holderSeen = seen[holderSlot(number)];
         if (holderSeen) {
             failSet(holderName(number) + " is given more than one record");
         }
@@ -49,15 +49,15 @@ FrameSet FrameSet::loadEmbedded() { return loadFromRecords(embeddedFrameRecords(
 FrameSet FrameSet::loadFromRecords(std::span<const std::uint8_t> records, std::span<const int> holderNumbers) {
     checkHolderNumbers(holderNumbers);
     const auto files = splitRecords(records, holderNumbers);
-    if (files.size() != kHolderCount) {
+    if (std::ssize(files) != kFrameCount) {
         failSet("the frame data holds " + std::to_string(files.size()) + " records, expected " +
-                std::to_string(kHolderCount));
+                std::to_string(kFrameCount));
     }
     FrameSet set;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const int holder = holderNumbers[i];
         try {
-            set.pictures_[static_cast<std::size_t>(holder - 1)] = decodeBmpRle8(files[i]);
+            set.pictures_[holderSlot(holder)] = decodeBmpRle8(files[i]);
         } catch (const BmpRle8Error& error) {
             throw FrameSetError(holderName(holder) + ": " + error.what(), holder);
         }
@@ -66,10 +66,10 @@ FrameSet FrameSet::loadFromRecords(std::span<const std::uint8_t> records, std::s
 }
 
 const IndexedImage& FrameSet::holderPicture(int holderNumber) const {
-    if (holderNumber < 1 || holderNumber > static_cast<int>(kHolderCount)) {
+    if (holderNumber < 1 || holderNumber > kFrameCount) {
         throw std::out_of_range("there is no frame holder " + holderName(holderNumber));
     }
-    return pictures_[static_cast<std::size_t>(holderNumber - 1)];
+    return pictures_[holderSlot(holderNumber)];
 }
 
 }  // namespace vorn

@@ -46,7 +46,7 @@ public:
 private:
     FrameSet() = default;
 
-    std::array<IndexedImage, kHolderCount> pictures_;  // index: holder number - 1
+    std::array<IndexedImage, kFrameCount> pictures_;  // index: holder number - 1
 };
 
 }  // namespace vorn

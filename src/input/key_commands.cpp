@@ -2,13 +2,10 @@
 
 namespace vorn {
 
-void Picture1_KeyPress(SequencerState& state, ProgramControl& program, std::int16_t keyAscii) {
-    if (keyAscii == kEscapeKey) {
-        program.clearWindow();
-        program.quit();
-        return;
-    }
+HandlerOutcome Picture1_KeyPress(SequencerState& state, std::int16_t keyAscii) {
     switch (keyAscii) {
+        case kEscapeKey:
+            return HandlerOutcome::kQuit;
         case '-':
             state.n = command::kRunBackward;
             break;
@@ -27,6 +24,7 @@ void Picture1_KeyPress(SequencerState& state, ProgramControl& program, std::int1
         default:
             break;
     }
+    return HandlerOutcome::kGoOn;
 }
 
 }  // namespace vorn

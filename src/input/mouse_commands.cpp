@@ -13,20 +13,20 @@ float speedProduct(float x, float y) {
 
 }  // namespace
 
-void Picture1_MouseMove(SequencerState& state, ProgramControl& program, std::int16_t /*button*/,
-                        std::int16_t /*shift*/, float x, float y) {
+HandlerOutcome Picture1_MouseMove(SequencerState& state, std::int16_t /*button*/, std::int16_t /*shift*/, float x,
+                                  float y) {
     if (state.nm == 0) {
         const float product = speedProduct(x, y);
         if (!std::isfinite(product)) {
-            program.fail("floating-point error");
-            return;
+            return HandlerOutcome::kFloatingPointError;
         }
         state.k = product;
-        return;
+        return HandlerOutcome::kGoOn;
     }
     state.k = kStepModeDelayCounts;
     state.n = y >= state.yyy ? command::kStopOrStepForward : command::kStopOrStepBack;
     state.yyy = y;
+    return HandlerOutcome::kGoOn;
 }
 
 void Picture1_Click(SequencerState& state) {
@@ -41,11 +41,6 @@ void Picture1_Click(SequencerState& state) {
         state.mm = state.mm1;
         state.m = state.m1;
     }
-}
-
-void Picture1_DblClick(ProgramControl& program) {
-    program.clearWindow();
-    program.quit();
 }
 
 }  // namespace vorn

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "input/program_control.hpp"
+#include "input/handler_outcome.hpp"
 #include "sequencer/sequencer_state.hpp"
 
 namespace vorn {
@@ -19,14 +19,11 @@ inline constexpr double kStepModeDelayCounts = 10000.0;
 // that overflows) is a floating-point error, which ends the program. In step
 // mode it asks for one frame forward when the pointer moved down or sideways
 // since the last step-mode move, and back when it moved up.
-void Picture1_MouseMove(SequencerState& state, ProgramControl& program, std::int16_t button, std::int16_t shift,
-                        float x, float y);
+HandlerOutcome Picture1_MouseMove(SequencerState& state, std::int16_t button, std::int16_t shift, float x, float y);
 
 // Switches between speed and step mode. Entering step mode keeps the run in
 // force; leaving it puts that run back (the delay is not put back).
 void Picture1_Click(SequencerState& state);
 
-// Clears the window and quits, in either mode.
-void Picture1_DblClick(ProgramControl& program);
 
 }  // namespace vorn

@@ -4,9 +4,9 @@ namespace vorn {
 namespace {
 
 // Every index update is a remainder of a non-negative sum, so `l` stays 0..19.
-int wrapped(int nonNegativeSum) { return nonNegativeSum % kFrameTableSize; }
+int wrapped(int nonNegativeSum) { return nonNegativeSum % kFrameCount; }
 
-constexpr int kOneBack = kFrameTableSize - 1;
+constexpr int kOneBack = kFrameCount - 1;
 
 }  // namespace
 

@@ -5,9 +5,6 @@
 
 namespace vorn {
 
-// One entry for each frame of the cycle.
-inline constexpr int kFrameTableSize = kFrameCount;
-
 // Applies the pending command and moves the frame index: steps 1 to 6 of a
 // pass. Afterwards `n` is 0 or 1, and `l` is the entry the pass shows.
 //

@@ -43,4 +43,12 @@ PaceClock::Duration deadlineAfter(PaceClock::Duration start, std::int64_t counts
     return start + wait;
 }
 
+std::int64_t waitDelay(PaceClock& clock, double delayCounts) {
+    const std::int64_t counts = countsForDelay(delayCounts);
+    if (counts > 0) {
+        clock.sleepUntil(deadlineAfter(clock.now(), counts));
+    }
+    return counts;
+}
+
 }  // namespace vorn

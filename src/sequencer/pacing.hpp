@@ -27,4 +27,8 @@ PaceClock::Duration durationOfCounts(std::int64_t counts);
 // which would turn the longest delay into none at all.
 PaceClock::Duration deadlineAfter(PaceClock::Duration start, std::int64_t counts);
 
+// Waits the delay `delayCounts` on `clock` (none for a delay that makes no
+// count). Returns the number of counts waited.
+std::int64_t waitDelay(PaceClock& clock, double delayCounts);
+
 }  // namespace vorn

@@ -1,9 +1,11 @@
-// How the Qt picture area turns Qt's input events into the form's input: the
-// gesture and key tables every layer passes, at scales 1 and 2, and input
-// that waits for the window's event service.
+// How the Qt picture area turns Qt's input events into the shared input
+// events: one row for each kind of event, at scales 1 and 2, and the key
+// table's rows as the X11 platform delivers them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -12,63 +14,68 @@
 #include "app/qt/picture_area.hpp"
 #include "app/qt/vorn_window.hpp"
 #include "frames/frame_set.hpp"
-#include "support/gesture_table.hpp"
+#include "support/input_tables.hpp"
 
 namespace vorn {
 namespace {
 
-using testing::GestureStep;
-using testing::RecordedCalls;
+using Kind = InputEvent::Kind;
 
 class PictureAreaTest : public ::testing::Test {
 protected:
-    PictureAreaTest() { window.resize(583, 553); }
+    PictureAreaTest() {
+        window.resize(583, 553);
+        picture.takeEvents();  // the rest the area noted when it was made
+    }
 
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, QPointF(at), picture.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(&picture, &event);
     }
-    void feed(const GestureStep& step) {
-        const int s = picture.scale();
-        const QPoint at((step.column + 2) * s, (step.row + 2) * s);
-        switch (step.kind) {
-            case GestureStep::kPress: mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); break;
-            case GestureStep::kRelease: mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); break;
-            case GestureStep::kDoublePress:
-                mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
-                break;
-            case GestureStep::kMove: mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); break;
-            case GestureStep::kCaptureLost: {
-                QEvent deactivated(QEvent::ActivationChange);
-                QApplication::sendEvent(&picture, &deactivated);
-                break;
-            }
-            case GestureStep::kOtherPress: mouse(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton); break;
-            case GestureStep::kOtherRelease:
-                mouse(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
-                break;
-        }
-    }
-    std::vector<std::string> delivered() {
-        RecordedCalls form;
-        picture.input().deliverTo(form);
-        return form.calls;
+    // What the typed keys tell the form.
+    std::vector<std::string> typed() {
+        PictureInput input;
+        for (const InputEvent& event : picture.takeEvents()) input.feed(event);
+        return testing::describe(input.take());
     }
 
     QWidget window;
     PictureArea picture{&window};
 };
 
-TEST_F(PictureAreaTest, EachGestureTellsTheFormTheSameAtScalesOneAndTwo) {
+TEST_F(PictureAreaTest, EachKindOfMouseEventIsReportedWhereItHappenedAtTheWindowsScale) {
     for (int scale : {1, 2}) {
         picture.setScale(scale);
-        for (const testing::Gesture& gesture : testing::gestureTable()) {
-            for (const GestureStep& step : gesture.steps) feed(step);
-            EXPECT_EQ(delivered(), gesture.expected) << gesture.name << " at scale " << scale;
-            feed({GestureStep::kMove, 400, 400});  // the next gesture's first move is a move
-            delivered();
-        }
+        picture.takeEvents();
+        const QPoint at(7 * scale, 9 * scale + 1);
+        mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+        mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        mouse(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        mouse(QEvent::MouseButtonRelease, at, Qt::MiddleButton, Qt::NoButton);
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(&picture, &focusOut);
+        const AreaPoint p{at.x(), at.y()};
+        const InputEvents expected = {
+            InputEvent::pointer(Kind::kPointerMoved, p, scale),
+            InputEvent::pointer(Kind::kPressed, p, scale),
+            InputEvent::pointer(Kind::kReleased, p, scale),
+            InputEvent::pointer(Kind::kDoublePressed, p, scale),
+            InputEvent::pointer(Kind::kPressed, p, scale, MouseButton::kOther),
+            InputEvent::pointer(Kind::kReleased, p, scale, MouseButton::kOther),
+            InputEvent::of(Kind::kFocusLost),
+        };
+        EXPECT_EQ(picture.takeEvents(), expected) << "scale " << scale;
     }
+}
+
+TEST_F(PictureAreaTest, ARescaleNotesWhereThePointerRests) {
+    picture.setScale(2);
+    const InputEvents events = picture.takeEvents();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, Kind::kPointerRests);
+    EXPECT_EQ(events[0].scale, 2);
 }
 
 // Qt's key event for a row of the key table, as the X11 platform makes it:
@@ -78,6 +85,7 @@ QKeyEvent keyEventFor(const testing::KeyRow& row) {
     Qt::KeyboardModifiers modifiers;
     if (row.control) modifiers |= Qt::ControlModifier;
     if (row.alt) modifiers |= Qt::AltModifier;
+    if (row.meta) modifiers |= Qt::MetaModifier;
     if (row.escape) return QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, modifiers, QStringLiteral("\x1b"));
     const char32_t upper = row.character >= U'a' && row.character <= U'z' ? row.character - 32 : row.character;
     QString text = QString(QChar(static_cast<char16_t>(row.character)));
@@ -91,7 +99,7 @@ TEST_F(PictureAreaTest, EachKeyGivesWhatWindowsCharacterMessageGives) {
     for (const testing::KeyRow& row : testing::keyTable()) {
         QKeyEvent event = keyEventFor(row);
         QApplication::sendEvent(&picture, &event);
-        EXPECT_EQ(delivered(), testing::expectedCalls(row.desktop)) << row.name;
+        EXPECT_EQ(typed(), testing::expectedCalls(row.desktop)) << row.name;
     }
 }
 
@@ -102,19 +110,20 @@ TEST_F(PictureAreaTest, KeysThatTypeNoCharacterAndInputMethodText) {
     }
     QKeyEvent composed(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xC3\xA9-"));
     QApplication::sendEvent(&picture, &composed);
-    EXPECT_EQ(delivered(), (std::vector<std::string>{"key 233", "key 45"}));
+    EXPECT_EQ(typed(), (std::vector<std::string>{"key 233", "key 45"}));
 }
 
-TEST(VornWindowInput, ReachesTheFormOnlyWhenTheWindowServesItsEvents) {
+TEST(VornWindowInput, ReachesTheFormOnlyWhenTheWindowServesItsEventsAndClosingIsTheFormsToDecide) {
     VornWindow window(FrameSet::loadEmbedded());
-    RecordedCalls form;
-    window.deliverInputTo(form);
+    window.serveEvents();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
     QApplication::sendEvent(window.picture1(), &escape);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(form.calls.empty()) << "no input before the form serves its events";
-    window.serveEvents();
-    EXPECT_EQ(form.calls, (std::vector<std::string>{"key 27"}));
+    QCloseEvent close;
+    QApplication::sendEvent(&window, &close);
+    EXPECT_FALSE(close.isAccepted()) << "the window must not close itself";
+    EXPECT_EQ(window.serveEvents(),
+              (InputEvents{InputEvent::character(27), InputEvent::of(InputEvent::Kind::kCloseRequested)}));
+    EXPECT_TRUE(window.serveEvents().empty()) << "handed over once";
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST(FuzzRegressionTest, SoundFramesAndRecordsAreAccepted) {
     EXPECT_EQ(fuzz::checkRle8DecoderInput(frame), InputOutcome::kAccepted);
 
     test::Bytes records;
-    for (std::size_t i = 0; i < kHolderCount; ++i) {
+    for (std::size_t i = 0; i < std::size_t{kFrameCount}; ++i) {
         appendFrameRecord(records, frame);
     }
     EXPECT_EQ(fuzz::checkFrameRecordsInput(records), InputOutcome::kAccepted);

@@ -102,7 +102,7 @@ TEST(GeneratedFrames, NoFileIsLargerThanItsPictureInPlainRuns) {
     for (int holder = 1; holder <= 20; ++holder) {
         SCOPED_TRACE("Image" + std::to_string(holder));
         const Bytes file = holderFile(holder);
-        EXPECT_LE(file.size(), bmp::kPixelDataOffset + plainRunsSize(drawFrame(holder - 1)));
+        EXPECT_LE(file.size(), bmp::kPixelDataOffset + plainRunsSize(drawFrame(frameOfHolder(holder))));
     }
 }
 
@@ -113,7 +113,7 @@ TEST(GeneratedFrames, EveryFileDecodesToItsDrawnFrame) {
         const IndexedImage picture = decodeBmpRle8(holderFile(holder));
         EXPECT_EQ(picture.width, 580);
         EXPECT_EQ(picture.height, 550);
-        EXPECT_TRUE(picture == drawFrame(holder - 1));
+        EXPECT_TRUE(picture == drawFrame(frameOfHolder(holder)));
     }
 }
 
@@ -146,7 +146,7 @@ TEST(EmbeddedRecords, LoadIntoTheDrawnFrames) {
     const FrameSet frames = FrameSet::loadEmbedded();
     for (int holder = 1; holder <= 20; ++holder) {
         SCOPED_TRACE("Image" + std::to_string(holder));
-        EXPECT_TRUE(frames.holderPicture(holder) == drawFrame(holder - 1));
+        EXPECT_TRUE(frames.holderPicture(holder) == drawFrame(frameOfHolder(holder)));
     }
 }
 

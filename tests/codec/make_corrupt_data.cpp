@@ -132,8 +132,8 @@ std::map<std::string, Bytes> corruptRecordStreams() {
         }
         return records;
     };
-    files["FrameSetRefused-one_record_short.bin"] = recordsOf(vorn::kHolderCount - 1, {});
-    files["FrameSetRefused-first_holder_bmp_truncated.bin"] = recordsOf(vorn::kHolderCount, {'B', 'M'});
+    files["FrameSetRefused-one_record_short.bin"] = recordsOf(vorn::kFrameCount - 1, {});
+    files["FrameSetRefused-first_holder_bmp_truncated.bin"] = recordsOf(vorn::kFrameCount, {'B', 'M'});
     return files;
 }
 

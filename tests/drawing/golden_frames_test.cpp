@@ -118,7 +118,7 @@ TEST(GoldenFrames, EachFrameFileAndPictureIsAsRecorded) {
 
     std::map<int, Sums> actual;
     std::map<int, IndexedImage> pictures;
-    for (int holder = 1; holder <= static_cast<int>(kHolderCount); ++holder) {
+    for (int holder = 1; holder <= kFrameCount; ++holder) {
         const std::vector<std::uint8_t> file = readFileBytes(frames / fileName(holder));
         pictures[holder] = decodeBmpRle8(file);
         actual[holder] = {sha256(file.data(), file.size()),
@@ -131,7 +131,7 @@ TEST(GoldenFrames, EachFrameFileAndPictureIsAsRecorded) {
     }
 
     const std::map<std::string, Sums> recorded = readRecorded(VORN_GOLDEN_FRAMES);
-    EXPECT_EQ(recorded.size(), kHolderCount) << "one line for each frame file in " << VORN_GOLDEN_FRAMES;
+    EXPECT_EQ(std::ssize(recorded), kFrameCount) << "one line for each frame file in " << VORN_GOLDEN_FRAMES;
     for (const auto& [holder, sums] : actual) {
         const auto found = recorded.find(fileName(holder));
         if (found != recorded.end() && found->second == sums) {

@@ -1,14 +1,14 @@
 // The whole-number window scale every desktop layer uses: from the screen's
 // density, fitted to its work area, and the pointer's units at each scale.
-#include "app/display_scale.hpp"
+#include "app/shared/display_scale.hpp"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
 
-#include "app/pointer_area.hpp"
-#include "app/sunken_edge.hpp"
+#include "app/shared/pointer_area.hpp"
+#include "app/shared/sunken_edge.hpp"
 
 namespace {
 

@@ -1,12 +1,11 @@
 // The one translation of the picture area's input that every windowing layer
-// feeds: the gesture and key tables through it, at scales 1 and 2, and input
-// held until the form serves its events.
-#include "app/picture_input.hpp"
+// feeds: the gesture and key tables through it, at scales 1, 2 and 3.
+#include "app/shared/picture_input.hpp"
 
 #include <gtest/gtest.h>
 
-#include "app/key_rule.hpp"
-#include "support/gesture_table.hpp"
+#include "app/shared/key_rule.hpp"
+#include "support/input_tables.hpp"
 
 namespace {
 
@@ -19,17 +18,19 @@ AreaPoint devicePoint(const GestureStep& step, int scale, int within) {
     return {(step.column + 2) * scale + within, (step.row + 2) * scale + within};
 }
 
-void feed(PictureInput& input, const GestureStep& step, int scale, int within) {
+InputEvent eventFor(const GestureStep& step, int scale, int within) {
+    using Kind = InputEvent::Kind;
     const AreaPoint at = devicePoint(step, scale, within);
     switch (step.kind) {
-        case GestureStep::kPress: input.buttonPressed(MouseButton::kLeft, at); break;
-        case GestureStep::kRelease: input.buttonReleased(MouseButton::kLeft, at); break;
-        case GestureStep::kDoublePress: input.buttonDoublePressed(MouseButton::kLeft, at); break;
-        case GestureStep::kMove: input.pointerMoved(at, 0, 0); break;
-        case GestureStep::kCaptureLost: input.captureLost(); break;
-        case GestureStep::kOtherPress: input.buttonPressed(MouseButton::kOther, at); break;
-        case GestureStep::kOtherRelease: input.buttonReleased(MouseButton::kOther, at); break;
+        case GestureStep::kPress: return InputEvent::pointer(Kind::kPressed, at, scale);
+        case GestureStep::kRelease: return InputEvent::pointer(Kind::kReleased, at, scale);
+        case GestureStep::kDoublePress: return InputEvent::pointer(Kind::kDoublePressed, at, scale);
+        case GestureStep::kMove: return InputEvent::pointer(Kind::kPointerMoved, at, scale);
+        case GestureStep::kFocusLost: return InputEvent::of(Kind::kFocusLost);
+        case GestureStep::kOtherPress: return InputEvent::pointer(Kind::kPressed, at, scale, MouseButton::kOther);
+        case GestureStep::kOtherRelease: return InputEvent::pointer(Kind::kReleased, at, scale, MouseButton::kOther);
     }
+    return {};
 }
 
 TEST(PictureInput, EachGestureTellsTheFormTheSameAtEveryScale) {
@@ -37,39 +38,24 @@ TEST(PictureInput, EachGestureTellsTheFormTheSameAtEveryScale) {
         for (int within : {0, scale - 1}) {
             for (const vorn::testing::Gesture& gesture : vorn::testing::gestureTable()) {
                 PictureInput input;
-                input.setScale(scale);
-                for (const GestureStep& step : gesture.steps) feed(input, step, scale, within);
-                vorn::testing::RecordedCalls form;
-                input.deliverTo(form);
-                EXPECT_EQ(form.calls, gesture.expected) << gesture.name << " at scale " << scale << " + " << within;
+                for (const GestureStep& step : gesture.steps) input.feed(eventFor(step, scale, within));
+                EXPECT_EQ(vorn::testing::describe(input.take()), gesture.expected)
+                    << gesture.name << " at scale " << scale << " + " << within;
             }
         }
     }
 }
 
-TEST(PictureInput, HoldsInputUntilTheFormServesItsEventsAndDeliversItOnce) {
+TEST(PictureInput, AMoveToWhereThePointerRestsIsNoMoveAndCharactersAndClosingPassAsTheyCome) {
+    using Kind = InputEvent::Kind;
     PictureInput input;
-    input.characterTyped(27);
-    input.buttonPressed(MouseButton::kLeft, {50, 50});
-    input.buttonReleased(MouseButton::kLeft, {50, 50});
-    vorn::testing::RecordedCalls form;
-    EXPECT_TRUE(form.calls.empty()) << "nothing reaches the form before its first event service";
-    input.deliverTo(form);
-    EXPECT_EQ(form.calls, (std::vector<std::string>{"key 27", "click"}));
-    input.deliverTo(form);
-    EXPECT_EQ(form.calls.size(), 2u) << "delivered once";
-}
-
-TEST(PictureInput, AMoveToWhereThePointerRestsIsNoMove) {
-    PictureInput input;
-    input.pointerRestsAt({40, 40});
-    input.pointerMoved({40, 40}, 0, 0);
-    vorn::testing::RecordedCalls form;
-    input.deliverTo(form);
-    EXPECT_TRUE(form.calls.empty());
-    input.pointerMoved({40, 41}, 0, 0);
-    input.deliverTo(form);
-    EXPECT_EQ(form.calls, (std::vector<std::string>{"move 38,39"}));
+    input.feed(InputEvent::pointer(Kind::kPointerRests, {80, 80}, 2));
+    input.feed(InputEvent::pointer(Kind::kPointerMoved, {81, 81}, 2));  // the same frame pixel at scale 2
+    input.feed(InputEvent::character(27));
+    input.feed(InputEvent::of(Kind::kCloseRequested));
+    input.feed(InputEvent::pointer(Kind::kPointerMoved, {80, 82}, 2));
+    EXPECT_EQ(vorn::testing::describe(input.take()), (std::vector<std::string>{"key 27", "close", "move 38,39"}));
+    EXPECT_TRUE(input.take().empty()) << "taken once";
 }
 
 TEST(KeyRule, EachKeyGivesOnTheDesktopWhatWindowsGivesAndInTheBrowserWhatItLeaves) {
@@ -77,7 +63,8 @@ TEST(KeyRule, EachKeyGivesOnTheDesktopWhatWindowsGivesAndInTheBrowserWhatItLeave
         const KeyStroke stroke{.character = row.character,
                                .named = row.escape ? NamedKey::kEscape : NamedKey::kNone,
                                .control = row.control,
-                               .alt = row.alt};
+                               .alt = row.alt,
+                               .meta = row.meta};
         EXPECT_EQ(desktopCharacterCode(stroke), row.desktop) << row.name;
         EXPECT_EQ(browserCharacterCode(stroke), row.browser) << row.name;
     }

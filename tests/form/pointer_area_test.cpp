@@ -1,7 +1,7 @@
 // Where over the picture area a pointer move counts, for every windowing
 // layer: the inner area's units, the edge that reports nothing, drags beyond
 // it, and moves that are not moves.
-#include "app/pointer_area.hpp"
+#include "app/shared/pointer_area.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,123 +1,141 @@
 // The form over a fake window: what it asks of the window, in what order,
-// and that the loop is paced through the form itself.
+// the loop and its loading, and what the picture area's input makes it do.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cmath>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "app/form_window.hpp"
-#include "app/vorn_form.hpp"
-#include "support/fake_window.hpp"
+#include "app/form/vorn_form.hpp"
+#include "frames/frame_set.hpp"
+#include "input/key_commands.hpp"
+#include "sequencer/pacing.hpp"
+#include "support/fake_clock.hpp"
+#include "support/fake_platform_window.hpp"
 
 namespace vorn {
 namespace {
 
-// Thrown by the fake window where the real one would end the process.
-struct Ended {
-    std::string how;
-};
+using testing::Ended;
+using Kind = InputEvent::Kind;
 
-class Picture final : public FramePicture {
-public:
-    explicit Picture(int holderNumber) : holderNumber(holderNumber) {}
-    int holderNumber;
-};
-
-class FakeFormWindow final : public FormWindow {
-public:
-    FakeFormWindow() {
-        for (int number = 1; number <= 20; ++number) pictures.emplace_back(number);
-    }
-
-    const FramePicture* holderPicture(int holderNumber) const override {
-        if (holderNumber == emptyHolder) return nullptr;
-        return &pictures.at(static_cast<std::size_t>(holderNumber - 1));
-    }
-    void showPicture(const FramePicture& picture) override {
-        shownHolders.push_back(static_cast<const Picture&>(picture).holderNumber);
-        calls.push_back("show");
-    }
-    void serveEvents() override {
-        calls.push_back("serve");
-        ++services;
-        if (onServe) onServe(services);
-    }
-    void clearWindow() override { calls.push_back("clear"); }
-    void quit() override { throw Ended{"quit"}; }
-    void showPointerMode(PointerMode mode) override { modes.push_back(mode); }
-    void fail(const std::string& what) override { throw Ended{"failed: " + what}; }
-
-    std::vector<Picture> pictures;
-    int emptyHolder = 0;
-    std::vector<int> shownHolders;
-    std::vector<std::string> calls;
-    std::vector<PointerMode> modes;
-    std::function<void(int)> onServe;
-    int services = 0;
-};
+// The loading phase serves events once after each of the 19 further loads.
+constexpr int kLoadingServices = kFrameCount - 1;
 
 class VornFormTest : public ::testing::Test {
 protected:
     // Runs the form until it ends, and says how it ended.
-    std::string runUntilEnded() {
+    Ended runUntilEnded() {
         try {
             form.RunSequencer();
         } catch (const Ended& ended) {
-            return ended.how;
+            return ended;
         }
+    }
+    // `events` at service `at`, Escape at service `escapeAt`.
+    void script(int at, InputEvents events, int escapeAt) {
+        window.onServe = [=](int service) {
+            if (service == at) return events;
+            if (service == escapeAt) return InputEvents{InputEvent::character(kEscapeKey)};
+            return InputEvents{};
+        };
     }
     // Escape at the service that ends the pass showing `passes` frames
     // after the first.
-    void escapeAfterPasses(int passes) {
-        window.onServe = [this, passes](int service) {
-            if (service == 19 + passes) form.Picture1_KeyPress(27);
-        };
-    }
+    void escapeAfterPasses(int passes) { script(0, {}, kLoadingServices + passes); }
 
-    FakeFormWindow window;
+    testing::FakeWindow window;
     testing::FakeClock clock;
     VORN form{window, clock};
 };
 
-TEST_F(VornFormTest, ShowsHolderOneAtOnceThenRunsForwardOneSecondAFrame) {
+TEST_F(VornFormTest, ShowsFrameZeroBeforeServingEventsThenRunsForwardOneSecondAFrame) {
     escapeAfterPasses(3);
-    EXPECT_EQ(runUntilEnded(), "quit");
-    EXPECT_EQ(window.shownHolders, (std::vector<int>{1, 2, 3, 4}));
-    // The first show comes before any event is served; each pass serves
-    // events once, after its pace.
+    EXPECT_EQ(runUntilEnded().status, 0);
+    EXPECT_EQ(window.shownFrames(), (std::vector<int>{0, 1, 2, 3}));
     EXPECT_EQ(window.calls.front(), "show");
-    EXPECT_EQ(window.services, 19 + 3);
-    EXPECT_EQ(clock.sleeps, 3);
+    EXPECT_EQ(window.services, kLoadingServices + 3);
+    EXPECT_EQ(clock.sleeps, 3) << "no pace while the table loads";
     EXPECT_EQ(clock.time.count(), 1'000'000 + 3 * 1'000'001'000LL);
 }
 
-TEST_F(VornFormTest, EscapeClearsTheWindowBeforeEnding) {
-    escapeAfterPasses(1);
+TEST_F(VornFormTest, TheStartRunWrapsFromNineteenToZero) {
+    escapeAfterPasses(21);
     runUntilEnded();
-    EXPECT_EQ(window.calls.back(), "clear");
+    std::vector<int> expected;
+    for (int pass = 0; pass <= 21; ++pass) expected.push_back(pass % kFrameCount);
+    EXPECT_EQ(window.shownFrames(), expected);
+}
+
+TEST_F(VornFormTest, EscapeAndTheCloseButtonClearTheWindowThenEndWithStatusZero) {
+    for (const InputEvent quit : {InputEvent::character(kEscapeKey), InputEvent::of(Kind::kCloseRequested)}) {
+        testing::FakeWindow quitting;
+        VORN quitForm(quitting, clock);
+        quitting.onServe = [&](int service) { return service == 20 ? InputEvents{quit} : InputEvents{}; };
+        try {
+            quitForm.RunSequencer();
+        } catch (const Ended& ended) {
+            EXPECT_EQ(ended.status, 0);
+        }
+        EXPECT_EQ(quitting.calls.back(), "clear");
+    }
+}
+
+TEST_F(VornFormTest, EscapeQuitsWhileTheTableLoads) {
+    script(0, {}, 3);
+    EXPECT_EQ(runUntilEnded().status, 0);
+    EXPECT_EQ(window.shownFrames(), (std::vector<int>{0}));
 }
 
 TEST_F(VornFormTest, AHolderWithoutAPictureEndsTheProgramNamingIt) {
     window.emptyHolder = 7;
-    EXPECT_EQ(runUntilEnded(), "failed: Image7 carries no picture");
-    EXPECT_EQ(window.shownHolders, (std::vector<int>{1}));
+    const Ended ended = runUntilEnded();
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_EQ(ended.message, "VORN cannot go on: Image7 carries no picture.");
+    EXPECT_EQ(window.shownFrames(), (std::vector<int>{0}));
 }
 
-TEST_F(VornFormTest, AKeyServedDuringThePaceTurnsTheNextPassBack) {
-    window.onServe = [this](int service) {
-        if (service == 20) form.Picture1_KeyPress('-');
-        if (service == 22) form.Picture1_KeyPress(27);
+TEST_F(VornFormTest, RequestsDuringLoadingGiveWayToTheStartRunButAClickIsKept) {
+    // A click while loading enters step mode with a halt saved; the start
+    // run still goes forward, and the click that leaves step mode halts it.
+    const InputEvents click = {InputEvent::pointer(Kind::kPressed, {50, 50}, 1),
+                               InputEvent::pointer(Kind::kReleased, {50, 50}, 1)};
+    window.onServe = [&](int service) {
+        if (service == 5) return InputEvents{click[0], click[1], InputEvent::character('/')};
+        if (service == kLoadingServices + 2) return click;
+        if (service == kLoadingServices + 4) return InputEvents{InputEvent::character(kEscapeKey)};
+        return InputEvents{};
     };
     runUntilEnded();
-    // Forward to holder 2; the request moves two back (to holder 20), then one.
-    EXPECT_EQ(window.shownHolders, (std::vector<int>{1, 2, 20, 19}));
+    EXPECT_EQ(window.shownFrames(), (std::vector<int>{0, 1, 2, 2, 2}));
+    EXPECT_EQ(window.modes, (std::vector<PointerMode>{PointerMode::kStepsFrames, PointerMode::kSetsSpeed}));
 }
 
-TEST_F(VornFormTest, ClicksShowThePointerModeTheyEnter) {
-    form.Picture1_Click();
-    form.Picture1_Click();
-    EXPECT_EQ(window.modes, (std::vector<PointerMode>{PointerMode::kStepsFrames, PointerMode::kSetsSpeed}));
+TEST_F(VornFormTest, OnlyTheLastRequestOfOneServiceCounts) {
+    script(kLoadingServices + 4, {InputEvent::character('-'), InputEvent::character('.'), InputEvent::character('+')},
+           kLoadingServices + 6);
+    runUntilEnded();
+    EXPECT_EQ(window.shownFrames(), (std::vector<int>{0, 1, 2, 3, 4, 6, 7}));
+}
+
+TEST_F(VornFormTest, APointerMoveSetsTheDelayOfTheNextPace) {
+    // Inner pixel (39, 51): x = 39 × 14.882789 / 579, y = 51 / 25.6.
+    script(kLoadingServices + 1, {InputEvent::pointer(Kind::kPointerMoved, {41, 53}, 1)}, kLoadingServices + 2);
+    runUntilEnded();
+    const double k = static_cast<float>(39 * 14.88278865814209 / 579) * 30.0 * static_cast<float>(51 / 25.6);
+    const auto secondPace = clock.time.count() - 1'000'000 - 1'000'001'000LL;
+    EXPECT_NEAR(static_cast<double>(secondPace), (std::floor(k) + 1) * 1000, 1000.0);
+}
+
+TEST_F(VornFormTest, APointerThatOverflowsTheSpeedProductEndsItWithAFloatingPointError) {
+    window.onServe = [this](int service) {
+        if (service == 20) form.Picture1_MouseMove(0, 0, 3e19f, 1e19f);
+        return InputEvents{};
+    };
+    const Ended ended = runUntilEnded();
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_EQ(ended.message, "VORN cannot go on: floating-point error.");
 }
 
 TEST_F(VornFormTest, ADoubleClickClearsAndQuitsInEitherMode) {
@@ -126,19 +144,9 @@ TEST_F(VornFormTest, ADoubleClickClearsAndQuitsInEitherMode) {
     EXPECT_EQ(window.calls, (std::vector<std::string>{"clear"}));
 }
 
-TEST_F(VornFormTest, PointerMovesSetTheDelayOfTheNextPace) {
-    form.Picture1_MouseMove(0, 0, 1.0f, 2.0f);
-    EXPECT_DOUBLE_EQ(form.k, 60.0);
-    form.PaceFrame();
-    EXPECT_EQ(clock.time.count(), 1'000'000 + 61'000LL);
-    EXPECT_EQ(window.services, 1);
-}
-
-TEST_F(VornFormTest, APointerThatOverflowsTheSpeedProductEndsItWithAFloatingPointError) {
-    window.onServe = [this](int service) {
-        if (service == 20) form.Picture1_MouseMove(0, 0, 3e19f, 1e19f);
-    };
-    EXPECT_EQ(runUntilEnded(), "failed: floating-point error");
+TEST(StartFailure, SaysWhetherTheFramesOrTheWindowFailed) {
+    EXPECT_EQ(startFailureMessage(FrameSetError("Image3: bad RLE", 3)), "Bad frame picture: Image3: bad RLE");
+    EXPECT_EQ(startFailureMessage(std::runtime_error("no window class")), "VORN cannot start: no window class");
 }
 
 }  // namespace

@@ -69,13 +69,13 @@ TEST(FramePass, EachRequestFromEachKindOfState) {
 TEST(FramePass, KeepsIndexInRangeAndFlagsExclusiveFromAnyReachableState) {
     const int requests[] = {-2, -1, 0, 1, 2, 3};
     const int flagPairs[][2] = {{0, 0}, {1, 0}, {0, 1}};
-    for (int l = 0; l < kFrameTableSize; ++l) {
+    for (int l = 0; l < kFrameCount; ++l) {
         for (int n : requests) {
             for (const auto& flags : flagPairs) {
                 SequencerState s = at(l, n, flags[0], flags[1]);
                 advanceFrameIndex(s);
                 ASSERT_GE(s.l, 0);
-                ASSERT_LT(s.l, kFrameTableSize);
+                ASSERT_LT(s.l, kFrameCount);
                 ASSERT_TRUE(s.n == 0 || s.n == 1);
                 ASSERT_FALSE(s.m == 1 && s.mm == 1);
             }

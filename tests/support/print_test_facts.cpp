@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/window_geometry.hpp"
+#include "app/shared/window_size.hpp"
 #include "cycle/frame_cycle.hpp"
 #include "frames/indexed_image.hpp"
 #include "wait_budgets.hpp"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_geometry.hpp"
+#include "app/shared/caption.hpp"
 #include "files/file_bytes.hpp"
 #include "vorn-page/motion_view.hpp"
 #include "vorn-page/readme_table.hpp"

@@ -2,6 +2,6 @@
 // its name, so that they never hold a copy of it.
 #include <cstdio>
 
-#include "app/window_geometry.hpp"
+#include "app/shared/caption.hpp"
 
 int main() { return std::puts(vorn::kCaption) < 0 ? 1 : 0; }

@@ -8,8 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/pointer_scale.hpp"
-#include "app/window_geometry.hpp"
+#include "app/shared/pointer_units.hpp"
+#include "app/shared/caption.hpp"
+#include "app/shared/window_size.hpp"
 #include "cycle/frame_cycle.hpp"
 #include "frames/indexed_image.hpp"
 #include "vorn_process.hpp"

@@ -25,7 +25,7 @@ using Bytes = std::vector<std::uint8_t>;
 // Holder h carries frame h - 1. The file is decoded again before it is kept,
 // so a fault in the encoder stops the build instead of reaching the program.
 Bytes holderBmpFile(int holderNumber) {
-    const vorn::IndexedImage picture = vorn::drawFrame(holderNumber - 1);
+    const vorn::IndexedImage picture = vorn::drawFrame(vorn::frameOfHolder(holderNumber));
     Bytes file = vorn::encodeBmpRle8(picture);
     if (vorn::decodeBmpRle8(file) != picture) {
         throw std::runtime_error("Image" + std::to_string(holderNumber) + " does not decode to the drawn frame");
@@ -35,7 +35,7 @@ Bytes holderBmpFile(int holderNumber) {
 
 void generate(const std::filesystem::path& bmpDirectory, const std::filesystem::path& sourcePath) {
     std::filesystem::create_directories(bmpDirectory);
-    std::array<Bytes, vorn::kHolderCount> files;  // index: holder number - 1
+    std::array<Bytes, vorn::kFrameCount> files;  // index: holder number - 1
     for (std::size_t i = 0; i < files.size(); ++i) {
         const int holderNumber = static_cast<int>(i) + 1;
         files[i] = holderBmpFile(holderNumber);
@@ -43,7 +43,7 @@ void generate(const std::filesystem::path& bmpDirectory, const std::filesystem::
     }
     Bytes records;
     for (const int holderNumber : vorn::kHolderNumbersInRecordOrder) {
-        vorn::appendFrameRecord(records, files[static_cast<std::size_t>(holderNumber - 1)]);
+        vorn::appendFrameRecord(records, files[vorn::holderSlot(holderNumber)]);
     }
     std::filesystem::create_directories(sourcePath.parent_path());
     vorn::tools::writeEmbeddedSource(sourcePath, records, vorn::kHolderNumbersInRecordOrder);

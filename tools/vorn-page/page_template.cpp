@@ -4,8 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/pointer_scale.hpp"
-#include "app/window_geometry.hpp"
+#include "app/shared/pointer_units.hpp"
+#include "app/shared/caption.hpp"
+#include "app/shared/window_size.hpp"
 #include "frames/indexed_image.hpp"
 #include "html_text.hpp"
 #include "motion_view.hpp"

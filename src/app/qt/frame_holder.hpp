@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QObject>
 
-#include "app/form_window.hpp"
+#include "app/form/platform_window.hpp"
 #include "frames/indexed_image.hpp"
 
 namespace vorn {

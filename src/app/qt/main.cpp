@@ -6,12 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
 
 #include "app/qt/display_check.hpp"
 #include "app/qt/display_loss.hpp"
 #include "app/qt/runtime_directory.hpp"
 #include "app/qt/vorn_window.hpp"
-#include "app/vorn_form.hpp"
+#include "app/form/vorn_form.hpp"
 #include "frames/frame_set.hpp"
 #include "sequencer/pace_clock.hpp"
 
@@ -58,7 +59,6 @@ int main(int argc, char* argv[]) {
         auto* window = new vorn::VornWindow(vorn::FrameSet::loadEmbedded());
         auto* clock = new vorn::SteadyPaceClock();
         auto* form = new vorn::VORN(*window, *clock);
-        window->deliverInputTo(*form);
         window->centreOnScreen();
         window->show();
         // Keys must reach the picture area without a click, with or without
@@ -76,10 +76,10 @@ int main(int argc, char* argv[]) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20);
         }
         form->RunSequencer();
-    } catch (const vorn::FrameSetError& error) {
-        std::fprintf(stderr, "vorn: bad frame picture: %s\n", error.what());
-        QMessageBox::critical(nullptr, QStringLiteral("VORN"),
-                              QStringLiteral("Bad frame picture: %1").arg(QString::fromUtf8(error.what())));
+    } catch (const std::exception& error) {
+        const std::string message = vorn::startFailureMessage(error);
+        std::fprintf(stderr, "vorn: %s\n", message.c_str());
+        QMessageBox::critical(nullptr, QStringLiteral("VORN"), QString::fromStdString(message));
         return EXIT_FAILURE;
     }
 }

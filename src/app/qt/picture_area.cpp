@@ -1,13 +1,15 @@
 #include "app/qt/picture_area.hpp"
 
+#include <QCursor>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 #include "app/qt/qt_input_codes.hpp"
-#include "app/sunken_edge.hpp"
+#include "app/shared/sunken_edge.hpp"
 
 namespace vorn {
 
@@ -43,11 +45,17 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
 
 void PictureArea::setScale(int scale) {
     scaled_ = ScaledWindow{scale};
-    input_.setScale(scale);
     const PixelSize size = scaled_.pictureArea();
     setGeometry(0, 0, size.width, size.height);
     update();
+    // The window system reports a move when the area appears under, or
+    // grows under, a pointer that has not moved; that is no move of the
+    // operator's.
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    add(InputEvent::pointer(InputEvent::Kind::kPointerRests, {at.x(), at.y()}, scale));
 }
+
+InputEvents PictureArea::takeEvents() { return std::exchange(events_, {}); }
 
 QRect PictureArea::innerArea() const { return toQRect(scaled_.innerArea()); }
 
@@ -86,39 +94,33 @@ void PictureArea::drawEdge(QPainter& painter) const {
     }
 }
 
-AreaPoint PictureArea::areaPoint(const QMouseEvent& event) {
+void PictureArea::addPointer(InputEvent::Kind kind, const QMouseEvent& event) {
     // Qt's own scaling is off, so positions are device pixels.
     const QPointF at = event.position();
-    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
+    const AreaPoint point{static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
+    const MouseButton button = kind == InputEvent::Kind::kPointerMoved ? MouseButton::kLeft : buttonOf(event);
+    add(InputEvent::pointer(kind, point, scaled_.scale, button));
 }
 
 void PictureArea::keyPressEvent(QKeyEvent* event) {
     for (std::int16_t code : typedCharacterCodes(event->key(), event->modifiers(), event->text())) {
-        input_.characterTyped(code);
+        add(InputEvent::character(code));
     }
 }
 
-void PictureArea::mouseMoveEvent(QMouseEvent* event) {
-    input_.pointerMoved(areaPoint(*event), buttonCode(event->buttons()), shiftCode(event->modifiers()));
-}
+void PictureArea::mouseMoveEvent(QMouseEvent* event) { addPointer(InputEvent::Kind::kPointerMoved, *event); }
 
-void PictureArea::mousePressEvent(QMouseEvent* event) { input_.buttonPressed(buttonOf(*event), areaPoint(*event)); }
+void PictureArea::mousePressEvent(QMouseEvent* event) { addPointer(InputEvent::Kind::kPressed, *event); }
 
-void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
-    input_.buttonReleased(buttonOf(*event), areaPoint(*event));
-}
+void PictureArea::mouseReleaseEvent(QMouseEvent* event) { addPointer(InputEvent::Kind::kReleased, *event); }
 
-void PictureArea::mouseDoubleClickEvent(QMouseEvent* event) {
-    input_.buttonDoublePressed(buttonOf(*event), areaPoint(*event));
-}
+void PictureArea::mouseDoubleClickEvent(QMouseEvent* event) { addPointer(InputEvent::Kind::kDoublePressed, *event); }
 
-void PictureArea::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
+void PictureArea::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
     // Another window became active (Alt+Tab, say) while the button was
     // held: the press is the other window's now.
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        input_.captureLost();
-    }
+    add(InputEvent::of(InputEvent::Kind::kFocusLost));
 }
 
 }  // namespace vorn

@@ -1,7 +1,6 @@
 #include "app/qt/qt_input_codes.hpp"
 
-#include "app/input_masks.hpp"
-#include "app/key_rule.hpp"
+#include "app/shared/key_rule.hpp"
 
 namespace vorn {
 
@@ -31,16 +30,6 @@ char32_t characterOf(int key, const QString& text) {
 }
 
 }  // namespace
-
-std::int16_t buttonCode(Qt::MouseButtons buttons) {
-    return buttonMask(buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton),
-                      buttons.testFlag(Qt::MiddleButton));
-}
-
-std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
-    return shiftMask(modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
-                     modifiers.testFlag(Qt::AltModifier));
-}
 
 std::vector<std::int16_t> typedCharacterCodes(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
     const KeyStroke modifiersOnly{.control = modifiers.testFlag(Qt::ControlModifier),

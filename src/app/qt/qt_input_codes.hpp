@@ -7,12 +7,6 @@
 
 namespace vorn {
 
-// Mouse buttons held, as a bit set: left 1, right 2, middle 4.
-std::int16_t buttonCode(Qt::MouseButtons buttons);
-
-// Modifier keys held, as a bit set: Shift 1, Ctrl 2, Alt 4.
-std::int16_t shiftCode(Qt::KeyboardModifiers modifiers);
-
 // The character codes a key press types, by the desktop's key rule: what
 // Windows' character message gives for the same keys. A key that types no
 // character (Shift, the arrows, anything with Alt) gives none; an input

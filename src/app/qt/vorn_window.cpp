@@ -13,15 +13,15 @@
 
 #include "app/qt/frame_holder.hpp"
 #include "app/qt/picture_area.hpp"
-#include "app/picture_handlers.hpp"
-#include "app/display_scale.hpp"
-#include "app/window_geometry.hpp"
+#include "app/shared/display_scale.hpp"
+#include "app/shared/caption.hpp"
+#include "app/shared/window_size.hpp"
 #include "frames/frame_records.hpp"
 #include "frames/frame_set.hpp"
 
 namespace vorn {
 
-VornWindow::VornWindow(const FrameSet& frameSet) : picture1_(new PictureArea(this)), holders_(kHolderCount) {
+VornWindow::VornWindow(const FrameSet& frameSet) : picture1_(new PictureArea(this)), holders_(std::size_t{kFrameCount}) {
     setObjectName(QStringLiteral("VORN"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setScale(1);
@@ -32,14 +32,14 @@ VornWindow::VornWindow(const FrameSet& frameSet) : picture1_(new PictureArea(thi
 
     // The holders stand inside the picture area in the window's element order.
     for (int holderNumber : kHolderNumbersInRecordOrder) {
-        holders_[static_cast<std::size_t>(holderNumber - 1)] =
+        holders_[holderSlot(holderNumber)] =
             new FrameHolder(holderNumber, frameSet.holderPicture(holderNumber), picture1_);
     }
     picture1_->setFocus();
 }
 
 const FrameHolder* VornWindow::holder(int holderNumber) const {
-    return holders_.at(static_cast<std::size_t>(holderNumber - 1));
+    return holders_.at(holderSlot(holderNumber));
 }
 
 namespace {
@@ -47,8 +47,6 @@ namespace {
 PixelRect toPixelRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 }  // namespace
-
-int VornWindow::scale() const { return picture1_->scale(); }
 
 void VornWindow::setScale(int scale) {
     const PixelSize client = ScaledWindow{scale}.client();
@@ -100,23 +98,22 @@ void VornWindow::followScreenChanges() {
 }
 
 const FramePicture* VornWindow::holderPicture(int holderNumber) const {
-    if (holderNumber < 1 || holderNumber > static_cast<int>(kHolderCount)) {
+    if (holderNumber < 1 || holderNumber > kFrameCount) {
         return nullptr;
     }
     const FrameHolder* source = holder(holderNumber);
     return source->picture().isNull() ? nullptr : source;
 }
 
-void VornWindow::showPicture(const FramePicture& picture) {
+std::optional<std::string> VornWindow::showPicture(const FramePicture& picture) {
     // Only this window's holders reach the form's frame table.
     picture1_->showPicture(&static_cast<const FrameHolder&>(picture).picture());
+    return std::nullopt;
 }
 
-void VornWindow::serveEvents() {
+InputEvents VornWindow::serveEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    if (handlers_ != nullptr) {
-        picture1_->input().deliverTo(*handlers_);
-    }
+    return picture1_->takeEvents();
 }
 
 void VornWindow::clearWindow() {
@@ -124,25 +121,20 @@ void VornWindow::clearWindow() {
     // so there is nothing to erase and nothing visible changes.
 }
 
-void VornWindow::quit() {
-    // Ends the program from inside event service: the loop is abandoned where
-    // it stands and no further frame is shown. Nothing is saved, so nothing
-    // needs tearing down.
-    std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
-}
-
 void VornWindow::showPointerMode(PointerMode mode) {
     // The pointer's shape tells the operator what moving it will do.
     picture1_->setCursor(mode == PointerMode::kSetsSpeed ? Qt::ArrowCursor : Qt::SizeVerCursor);
 }
 
-void VornWindow::fail(const std::string& what) {
-    const QString message = QStringLiteral("VORN cannot go on: %1.").arg(QString::fromStdString(what));
-    std::fprintf(stderr, "vorn: %s\n", qPrintable(message));
-    QMessageBox::critical(this, QStringLiteral("VORN"), message);
+void VornWindow::end(int status, const std::string& message) {
+    // From inside event service: nothing is saved, so nothing needs tearing
+    // down, and no destructor may run against a display that may be gone.
+    if (status != 0) {
+        std::fprintf(stderr, "vorn: %s\n", message.c_str());
+        QMessageBox::critical(this, QStringLiteral("VORN"), QString::fromStdString(message));
+    }
     std::fflush(nullptr);
-    std::_Exit(EXIT_FAILURE);
+    std::_Exit(status);
 }
 
 void VornWindow::moveEvent(QMoveEvent* event) {
@@ -162,10 +154,9 @@ void VornWindow::showEvent(QShowEvent* event) {
 }
 
 void VornWindow::closeEvent(QCloseEvent* event) {
-    // The window manager's close request quits like Escape.
-    event->accept();
-    clearWindow();
-    quit();
+    // The form decides what closing means, at its next event service.
+    event->ignore();
+    picture1_->add(InputEvent::of(InputEvent::Kind::kCloseRequested));
 }
 
 }  // namespace vorn

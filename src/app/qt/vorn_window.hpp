@@ -4,27 +4,22 @@
 #include <QScreen>
 #include <vector>
 
-#include "app/form_window.hpp"
+#include "app/form/platform_window.hpp"
 
 namespace vorn {
 
 class FrameHolder;
 class FrameSet;
 class PictureArea;
-class PictureHandlers;
 
 // The form's window on Qt: the top-level widget with the picture area and the
-// twenty frame holders. It delivers the picture area's input to the form's
-// handlers, which only ever run inside serveEvents().
-class VornWindow final : public QWidget, public FormWindow {
+// twenty frame holders. It hands the form the picture area's input at each
+// event service.
+class VornWindow final : public QWidget, public PlatformWindow {
     Q_OBJECT
 public:
     // Makes the window with its holders, each carrying its frame picture.
     explicit VornWindow(const FrameSet& frameSet);
-
-    // Each event service hands the picture area's input to `handlers` from
-    // now on.
-    void deliverInputTo(PictureHandlers& handlers) { handlers_ = &handlers; }
 
     PictureArea* picture1() const { return picture1_; }
     const FrameHolder* holder(int holderNumber) const;
@@ -37,15 +32,13 @@ public:
     // Draws the window, its picture area and the frames at whole-number
     // scale `scale`.
     void setScale(int scale);
-    int scale() const;
 
     const FramePicture* holderPicture(int holderNumber) const override;
-    void showPicture(const FramePicture& picture) override;
-    void serveEvents() override;
-    void clearWindow() override;
-    [[noreturn]] void quit() override;
+    std::optional<std::string> showPicture(const FramePicture& picture) override;
     void showPointerMode(PointerMode mode) override;
-    [[noreturn]] void fail(const std::string& what) override;
+    void clearWindow() override;
+    InputEvents serveEvents() override;
+    [[noreturn]] void end(int status, const std::string& message) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,9 +52,8 @@ private:
     void followScreenChanges();
 
     bool followingScreens_ = false;
-    PictureHandlers* handlers_ = nullptr;
     PictureArea* picture1_;
-    std::vector<FrameHolder*> holders_;  // index: holder number - 1
+    std::vector<FrameHolder*> holders_;  // in frame order
     bool centredInFrame_ = false;
 };
 

@@ -25,35 +25,34 @@ Modifiers modifiersOf(int shift, int control, int alt, int meta) {
 
 BrowserWindow::BrowserWindow(const FrameSet& frames, BrowserPaceClock& clock) : clock_(clock) {
     std::vector<std::uint32_t> rgba(static_cast<std::size_t>(kFrameWidth) * kFrameHeight);
-    for (int holderNumber = 1; holderNumber <= static_cast<int>(holders_.size()); ++holderNumber) {
+    for (int holderNumber = 1; holderNumber <= kFrameCount; ++holderNumber) {
         writeCanvasPixels(frames.holderPicture(holderNumber), rgba);
         vorn_page_make_holder(holderNumber, reinterpret_cast<const std::uint8_t*>(rgba.data()), kFrameWidth,
                               kFrameHeight);
-        holders_[static_cast<std::size_t>(holderNumber - 1)] = CanvasPicture(holderNumber);
+        holders_[holderSlot(holderNumber)] = CanvasPicture(holderNumber);
     }
 }
 
-void BrowserWindow::deliverInputTo(PictureHandlers& handlers) {
-    handlers_ = &handlers;
+void BrowserWindow::listen() {
     listening = this;
     vorn_page_listen(keyBuffer_.data(), keyBuffer_.size());
 }
 
 const FramePicture* BrowserWindow::holderPicture(int holderNumber) const {
-    if (holderNumber < 1 || holderNumber > static_cast<int>(holders_.size())) {
+    if (holderNumber < 1 || holderNumber > kFrameCount) {
         return nullptr;
     }
-    return &holders_[static_cast<std::size_t>(holderNumber - 1)];
+    return &holders_[holderSlot(holderNumber)];
 }
 
-void BrowserWindow::showPicture(const FramePicture& picture) {
-    const int holderNumber = static_cast<const CanvasPicture&>(picture).holderNumber();
-    vorn_page_show_holder(holderNumber);
-    // Holder N carries frame N - 1.
-    vorn_page_show_frame_index(holderNumber - 1);
+std::optional<std::string> BrowserWindow::showPicture(const FramePicture& picture) {
+    const auto& canvas = static_cast<const CanvasPicture&>(picture);
+    vorn_page_show_holder(canvas.holderNumber());
+    vorn_page_show_frame_index(canvas.frame());
+    return std::nullopt;
 }
 
-void BrowserWindow::serveEvents() {
+InputEvents BrowserWindow::serveEvents() {
     // The browser runs the page's listeners and paints only while the
     // program waits. A pass with no delay has not waited yet, so it waits
     // for the shortest time here.
@@ -61,9 +60,7 @@ void BrowserWindow::serveEvents() {
         clock_.waitBriefly();
     }
     waitsAtLastService_ = clock_.waits();
-    if (handlers_ != nullptr) {
-        input_.deliverTo(*handlers_);
-    }
+    return input_.takeEvents();
 }
 
 void BrowserWindow::clearWindow() {
@@ -71,24 +68,22 @@ void BrowserWindow::clearWindow() {
     // there is nothing to erase and nothing visible changes.
 }
 
-void BrowserWindow::quit() { endProgram("VORN has ended. Reload the page to start it again.", 0); }
-
 void BrowserWindow::showPointerMode(PointerMode mode) {
     vorn_page_show_pointer_mode(mode == PointerMode::kStepsFrames ? 1 : 0);
 }
 
-void BrowserWindow::fail(const std::string& what) {
-    endProgram("VORN cannot go on: " + what + ". Reload the page to start it again.", 1);
-}
+void BrowserWindow::end(int status, const std::string& message) { endProgram(status, message); }
 
-void endProgram(const std::string& message, int status) {
+void endProgram(int status, const std::string& message) {
     // The loop is abandoned where it stands: forcing the exit stops the
     // runtime, so no timer resumes it and no listener reaches the form.
     listening = nullptr;
     if (status != 0) {
         std::fprintf(stderr, "%s\n", message.c_str());
     }
-    vorn_page_end(message.c_str());
+    const std::string shown = (status == 0 ? std::string("VORN has ended.") : message) +
+                              " Reload the page to start it again.";
+    vorn_page_end(shown.c_str());
     emscripten_force_exit(status);
     __builtin_unreachable();
 }
@@ -107,11 +102,12 @@ EMSCRIPTEN_KEEPALIVE int vorn_web_key_pressed(int shift, int control, int alt, i
     return listening->input().keyPressed(key, modifiersOf(shift, control, alt, meta)) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void vorn_web_pointer_moved(double left, double top, unsigned buttons, int shift, int control,
-                                                 int alt) {
-    using namespace vorn::web;
-    if (listening != nullptr) {
-        listening->input().pointerMoved(left, top, buttons, modifiersOf(shift, control, alt, 0));
+// The buttons and modifiers held are passed and not read: the form takes
+// none of them.
+EMSCRIPTEN_KEEPALIVE void vorn_web_pointer_moved(double left, double top, unsigned /*buttons*/, int /*shift*/,
+                                                 int /*control*/, int /*alt*/) {
+    if (vorn::web::listening != nullptr) {
+        vorn::web::listening->input().pointerMoved(left, top);
     }
 }
 
@@ -129,7 +125,7 @@ EMSCRIPTEN_KEEPALIVE void vorn_web_button_released(int button, double left, doub
 
 EMSCRIPTEN_KEEPALIVE void vorn_web_capture_lost() {
     if (vorn::web::listening != nullptr) {
-        vorn::web::listening->input().captureLost();
+        vorn::web::listening->input().focusLost();
     }
 }
 }

@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "app/vorn_form.hpp"
+#include "app/form/vorn_form.hpp"
 #include "app/web/browser_pace_clock.hpp"
 #include "app/web/browser_window.hpp"
 #include "frames/frame_set.hpp"
@@ -16,10 +16,8 @@ vorn::web::BrowserWindow& makeWindow(vorn::web::BrowserPaceClock& clock) {
         // The decoded set is let go once the page holds the pictures.
         static web::BrowserWindow window(FrameSet::loadEmbedded(), clock);
         return window;
-    } catch (const FrameSetError& error) {
-        web::endProgram(std::string("Bad frame picture: ") + error.what(), 1);
     } catch (const std::exception& error) {
-        web::endProgram(std::string("VORN cannot start: ") + error.what(), 1);
+        web::endProgram(1, startFailureMessage(error));
     }
 }
 
@@ -32,6 +30,6 @@ int main() {
     static web::BrowserPaceClock clock;
     web::BrowserWindow& window = makeWindow(clock);
     static VORN form(window, clock);
-    window.deliverInputTo(form);
+    window.listen();
     form.RunSequencer();
 }

@@ -1,8 +1,8 @@
 #include "app/web/page_input.hpp"
 
 #include <cmath>
+#include <utility>
 
-#include "app/input_masks.hpp"
 
 namespace vorn::web {
 
@@ -37,11 +37,6 @@ NamedKey namedKeyOf(std::string_view key) {
     return NamedKey::kNone;
 }
 
-AreaPoint areaPoint(double left, double top) {
-    return {static_cast<int>(std::floor(left)), static_cast<int>(std::floor(top))};
-}
-
-MouseButton buttonOf(int button) { return button == 0 ? MouseButton::kLeft : MouseButton::kOther; }
 
 }  // namespace
 
@@ -54,37 +49,33 @@ KeyStroke keyStrokeOf(std::string_view key, Modifiers modifiers) {
     return stroke;
 }
 
-std::int16_t buttonCode(unsigned buttons) {
-    // The event's bits: primary 1, secondary 2, auxiliary (middle) 4.
-    return buttonMask((buttons & 1) != 0, (buttons & 2) != 0, (buttons & 4) != 0);
-}
-
-std::int16_t shiftCode(Modifiers modifiers) { return shiftMask(modifiers.shift, modifiers.control, modifiers.alt); }
-
 bool PageInput::keyPressed(std::string_view key, Modifiers modifiers) {
     const std::optional<std::int16_t> code = browserCharacterCode(keyStrokeOf(key, modifiers));
     if (code) {
-        input_.characterTyped(*code);
+        events_.push_back(InputEvent::character(*code));
     }
     return code.has_value();
 }
 
-void PageInput::pointerMoved(double left, double top, unsigned buttons, Modifiers modifiers) {
-    input_.pointerMoved(areaPoint(left, top), buttonCode(buttons), shiftCode(modifiers));
+void PageInput::addPointer(InputEvent::Kind kind, int button, double left, double top) {
+    const AreaPoint at{static_cast<int>(std::floor(left)), static_cast<int>(std::floor(top))};
+    // CSS pixels: the page is drawn at 100 %.
+    events_.push_back(InputEvent::pointer(kind, at, 1, button == 0 ? MouseButton::kLeft : MouseButton::kOther));
 }
+
+void PageInput::pointerMoved(double left, double top) { addPointer(InputEvent::Kind::kPointerMoved, 0, left, top); }
 
 void PageInput::buttonPressed(int button, int detail, double left, double top) {
     // A desktop reports a double-click's second press in place of a plain
     // one; so does every even click count here (a third press starts anew).
-    if (detail >= 2 && detail % 2 == 0) {
-        input_.buttonDoublePressed(buttonOf(button), areaPoint(left, top));
-    } else {
-        input_.buttonPressed(buttonOf(button), areaPoint(left, top));
-    }
+    const bool second = detail >= 2 && detail % 2 == 0;
+    addPointer(second ? InputEvent::Kind::kDoublePressed : InputEvent::Kind::kPressed, button, left, top);
 }
 
 void PageInput::buttonReleased(int button, double left, double top) {
-    input_.buttonReleased(buttonOf(button), areaPoint(left, top));
+    addPointer(InputEvent::Kind::kReleased, button, left, top);
 }
+
+InputEvents PageInput::takeEvents() { return std::exchange(events_, {}); }
 
 }  // namespace vorn::web

@@ -4,12 +4,12 @@
 #include <optional>
 #include <string_view>
 
-#include "app/key_rule.hpp"
-#include "app/picture_input.hpp"
+#include "app/shared/key_rule.hpp"
+#include "app/shared/input_event.hpp"
 
 // The picture area's input as the page reports it from the browser's events,
-// turned into the shared picture input, which holds it until the form serves
-// its events. Free of emscripten, so that it is tested on every platform.
+// turned into the shared input events and kept until the form serves its
+// events. Free of emscripten, so that it is tested on every platform.
 
 namespace vorn::web {
 
@@ -25,15 +25,8 @@ struct Modifiers {
 // key, or the one character it spells.
 KeyStroke keyStrokeOf(std::string_view key, Modifiers modifiers);
 
-// Mouse buttons held, as a bit set: left 1, right 2, middle 4 (the event's
-// `buttons` uses the same bits; the further ones are no buttons of the form's).
-std::int16_t buttonCode(unsigned buttons);
-
-// Modifier keys held, as a bit set: Shift 1, Ctrl 2, Alt 4.
-std::int16_t shiftCode(Modifiers modifiers);
-
-// The page's listeners call these whenever the browser likes; they only feed
-// the picture input. Positions are CSS pixels from the picture area's outer
+// The page's listeners call these whenever the browser likes; they only keep
+// the event. Positions are CSS pixels from the picture area's outer
 // top-left corner; fractions, which a zoomed page gives, fall to the pixel
 // that holds them.
 class PageInput {
@@ -41,17 +34,20 @@ public:
     // Returns whether the key typed a character for the form, so that the
     // browser's own action for it (scrolling on space, say) is cancelled.
     bool keyPressed(std::string_view key, Modifiers modifiers);
-    void pointerMoved(double left, double top, unsigned buttons, Modifiers modifiers);
+    void pointerMoved(double left, double top);
     // `button` is the event's (0 the main one); `detail` its click count,
     // which is 2 on the second press of a double-click.
     void buttonPressed(int button, int detail, double left, double top);
     void buttonReleased(int button, double left, double top);
-    void captureLost() { input_.captureLost(); }
+    void focusLost() { events_.push_back(InputEvent::of(InputEvent::Kind::kFocusLost)); }
 
-    void deliverTo(PictureHandlers& handlers) { input_.deliverTo(handlers); }
+    // The input that came since the last call, in order.
+    InputEvents takeEvents();
 
 private:
-    PictureInput input_;
+    void addPointer(InputEvent::Kind kind, int button, double left, double top);
+
+    InputEvents events_;
 };
 
 }  // namespace vorn::web

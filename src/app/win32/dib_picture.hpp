@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/display_scale.hpp"
-#include "app/form_window.hpp"
+#include "app/shared/display_scale.hpp"
+#include "app/form/platform_window.hpp"
 #include "frames/indexed_image.hpp"
 
 namespace vorn::win32 {

@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "app/vorn_form.hpp"
+#include "app/form/vorn_form.hpp"
 #include "app/win32/win32_error.hpp"
 #include "app/win32/win32_pace_clock.hpp"
 #include "app/win32/win32_window.hpp"
@@ -20,13 +20,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         static win32::Win32Window window(instance, FrameSet::loadEmbedded());
         static win32::Win32PaceClock clock;
         static VORN form(window, clock);
-        window.deliverInputTo(form);
         window.show(showCommand);
         form.RunSequencer();
-    } catch (const FrameSetError& error) {
-        win32::failWith(std::string("Bad frame picture: ") + error.what(), EXIT_FAILURE);
     } catch (const std::exception& error) {
-        // Win32Error (a window or bitmap that cannot be made), or memory.
-        win32::failWith(std::string("VORN cannot start: ") + error.what(), EXIT_FAILURE);
+        // A bad frame picture, a Win32Error (a window or bitmap that cannot
+        // be made), or memory.
+        win32::failWith(startFailureMessage(error), EXIT_FAILURE);
     }
 }

@@ -3,14 +3,15 @@
 #include <imm.h>
 #include <windowsx.h>
 
+#include <utility>
+
 #include "app/win32/win32_error.hpp"
-#include "app/sunken_edge.hpp"
+#include "app/shared/sunken_edge.hpp"
 
 namespace vorn::win32 {
 
-static_assert(kLeftButtonFlag == MK_LBUTTON && kRightButtonFlag == MK_RBUTTON && kMiddleButtonFlag == MK_MBUTTON &&
-              kShiftFlag == MK_SHIFT && kControlFlag == MK_CONTROL);
-static_assert(kCharMessage == WM_CHAR && kSysCharMessage == WM_SYSCHAR && kMouseMoveMessage == WM_MOUSEMOVE &&
+static_assert(kKillFocusMessage == WM_KILLFOCUS && kCancelModeMessage == WM_CANCELMODE && kCharMessage == WM_CHAR &&
+              kSysCharMessage == WM_SYSCHAR && kMouseMoveMessage == WM_MOUSEMOVE &&
               kLeftButtonDownMessage == WM_LBUTTONDOWN && kLeftButtonUpMessage == WM_LBUTTONUP &&
               kLeftButtonDoubleClickMessage == WM_LBUTTONDBLCLK && kRightButtonDownMessage == WM_RBUTTONDOWN &&
               kRightButtonUpMessage == WM_RBUTTONUP && kRightButtonDoubleClickMessage == WM_RBUTTONDBLCLK &&
@@ -52,7 +53,6 @@ void PictureArea::registerClass(HINSTANCE instance) {
 }
 
 PictureArea::PictureArea(HWND parent, HINSTANCE instance, int scale) : scaled_{scale} {
-    input_.setScale(scale);
     // The edge is drawn in the client area, not left to WS_EX_CLIENTEDGE,
     // whose width follows the system's metrics rather than the window's
     // whole-number scale.
@@ -66,21 +66,27 @@ PictureArea::PictureArea(HWND parent, HINSTANCE instance, int scale) : scaled_{s
     // for Chinese, Japanese or Korean is active: the area takes no
     // composition, which would swallow them.
     ImmAssociateContextEx(window_, nullptr, 0);
-    // The move Windows sends when the window appears under a pointer that
-    // has not moved is not the operator's.
-    POINT at{};
-    if (GetCursorPos(&at) && ScreenToClient(window_, &at)) {
-        input_.pointerRestsAt({at.x, at.y});
-    }
+    notePointerRest();
 }
 
 void PictureArea::setScale(int scale) {
     scaled_ = ScaledWindow{scale};
-    input_.setScale(scale);
     const PixelSize size = scaled_.pictureArea();
     SetWindowPos(window_, nullptr, 0, 0, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, FALSE);
+    notePointerRest();
 }
+
+void PictureArea::notePointerRest() {
+    // The move Windows sends when the area appears, or grows, under a
+    // pointer that has not moved is not the operator's.
+    POINT at{};
+    if (GetCursorPos(&at) && ScreenToClient(window_, &at)) {
+        events_.push_back(InputEvent::pointer(InputEvent::Kind::kPointerRests, {at.x, at.y}, scaled_.scale));
+    }
+}
+
+InputEvents PictureArea::takeEvents() { return std::exchange(events_, {}); }
 
 bool PictureArea::show(const DibPicture& picture) {
     picture_ = &picture;
@@ -142,13 +148,23 @@ LRESULT PictureArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         default:
-            if (translatePictureMessage(input_, message, wParam, lParam, GetKeyState(VK_MENU) < 0)) {
+            if (translate(message, wParam, lParam)) {
                 followCapture(message, wParam);
                 return 0;
             }
             break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+bool PictureArea::translate(UINT message, WPARAM wParam, LPARAM lParam) {
+    const PictureMessage m{.message = message,
+                           .wParam = wParam,
+                           .lParam = lParam,
+                           .scale = scaled_.scale,
+                           .windowsKeyDown = GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0,
+                           .self = reinterpret_cast<std::int64_t>(window_)};
+    return translatePictureMessage(m, events_);
 }
 
 void PictureArea::followCapture(UINT message, WPARAM keyFlags) {
@@ -159,7 +175,9 @@ void PictureArea::followCapture(UINT message, WPARAM keyFlags) {
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDOWN:
         case WM_MBUTTONDBLCLK:
-            SetCapture(window_);
+            // Taken once for a chord: taking it again would tell the area
+            // it had lost it.
+            if (GetCapture() != window_) SetCapture(window_);
             break;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:

@@ -2,17 +2,17 @@
 
 #include <windows.h>
 
-#include "app/display_scale.hpp"
-#include "app/form_window.hpp"
+#include "app/shared/display_scale.hpp"
+#include "app/form/platform_window.hpp"
 #include "app/win32/dib_picture.hpp"
-#include "app/win32/pointer_input.hpp"
+#include "app/win32/message_translation.hpp"
 
 namespace vorn::win32 {
 
 // Picture1: a child window with a sunken edge that shows the current frame
 // at its inner area's origin, each frame pixel an s × s block at the window's
-// scale s, the face colour elsewhere, and feeds the operator's keys and
-// pointer to its PictureInput, which holds them for the form's event service.
+// scale s, the face colour elsewhere, and keeps the operator's keys and
+// pointer, as its messages report them, for the form's event service.
 class PictureArea {
 public:
     // Registers the window class once per process. Throws Win32Error.
@@ -25,9 +25,12 @@ public:
     PictureArea& operator=(const PictureArea&) = delete;
 
     HWND handle() const { return window_; }
-    PictureInput& input() { return input_; }
+    // The input that came since the last call, in order.
+    InputEvents takeEvents();
+    void add(const InputEvent& event) { events_.push_back(event); }
 
-    // Resizes and redraws the area for whole-number scale `scale`.
+    // Resizes and redraws the area for whole-number scale `scale`, and notes
+    // where the pointer rests then.
     void setScale(int scale);
 
     // Makes `picture` the area's picture (not copied; it must outlive its
@@ -39,6 +42,8 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool translate(UINT message, WPARAM wParam, LPARAM lParam);
+    void notePointerRest();
     void paint();
     void paintEdge(HDC dc) const;
     // Holding a button keeps the pointer's moves coming while it is dragged
@@ -51,7 +56,7 @@ private:
     ScaledWindow scaled_;
     const DibPicture* picture_ = nullptr;
     PointerMode mode_ = PointerMode::kSetsSpeed;
-    PictureInput input_;
+    InputEvents events_;
 };
 
 }  // namespace vorn::win32

@@ -1,6 +1,6 @@
 #include "app/win32/win32_pace_clock.hpp"
 
-#include "app/win32/pace_counts.hpp"
+#include "app/win32/counter_ticks.hpp"
 #include "app/win32/win32_error.hpp"
 
 // Older MinGW headers lack the flag; its value is fixed by the Windows ABI.

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/display_scale.hpp"
-#include "app/picture_handlers.hpp"
+#include "app/shared/display_scale.hpp"
 #include "app/win32/win32_error.hpp"
-#include "app/window_geometry.hpp"
+#include "app/shared/caption.hpp"
+#include "app/shared/window_size.hpp"
 #include "frames/frame_records.hpp"
 #include "frames/frame_set.hpp"
 
@@ -112,8 +112,8 @@ Win32Window::Win32Window(HINSTANCE instance, const FrameSet& frameSet) {
     }
     picture1_ = std::make_unique<PictureArea>(window_, instance, placed.scale);
 
-    holders_.reserve(kHolderCount);
-    for (int holderNumber = 1; holderNumber <= static_cast<int>(kHolderCount); ++holderNumber) {
+    holders_.reserve(kFrameCount);
+    for (int holderNumber = 1; holderNumber <= kFrameCount; ++holderNumber) {
         holders_.push_back(std::make_unique<DibPicture>(frameSet.holderPicture(holderNumber)));
     }
 }
@@ -145,31 +145,31 @@ void Win32Window::rescale(int scale, const PixelRect& whole) {
 }
 
 const FramePicture* Win32Window::holderPicture(int holderNumber) const {
-    if (holderNumber < 1 || holderNumber > static_cast<int>(holders_.size())) {
+    if (holderNumber < 1 || holderNumber > kFrameCount) {
         return nullptr;
     }
-    return holders_[static_cast<std::size_t>(holderNumber - 1)].get();
+    return holders_[holderSlot(holderNumber)].get();
 }
 
-void Win32Window::showPicture(const FramePicture& picture) {
+std::optional<std::string> Win32Window::showPicture(const FramePicture& picture) {
     // Every picture the form holds came from holderPicture().
     if (!picture1_->show(static_cast<const DibPicture&>(picture))) {
-        fail("drawing a frame failed (error " + std::to_string(GetLastError()) + ")");
+        return "drawing a frame failed (error " + std::to_string(GetLastError()) + ")";
     }
+    return std::nullopt;
 }
 
-void Win32Window::serveEvents() {
+InputEvents Win32Window::serveEvents() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
-            quit();
+            picture1_->add(InputEvent::of(InputEvent::Kind::kCloseRequested));
+            break;
         }
         TranslateMessage(&message);  // turns key presses into WM_CHAR
         DispatchMessageW(&message);
     }
-    if (handlers_ != nullptr) {
-        picture1_->input().deliverTo(*handlers_);
-    }
+    return picture1_->takeEvents();
 }
 
 void Win32Window::clearWindow() {
@@ -177,18 +177,16 @@ void Win32Window::clearWindow() {
     // there is nothing to erase and nothing visible changes.
 }
 
-void Win32Window::quit() {
-    // Ends the program from inside event service: the loop is abandoned where
-    // it stands and no further frame is shown. Nothing is saved, so nothing
-    // needs tearing down.
-    std::fflush(nullptr);
-    ExitProcess(EXIT_SUCCESS);
-}
-
 void Win32Window::showPointerMode(PointerMode mode) { picture1_->setPointerMode(mode); }
 
-void Win32Window::fail(const std::string& what) {
-    failWith("VORN cannot go on: " + what + ".", EXIT_FAILURE);
+void Win32Window::end(int status, const std::string& message) {
+    // From inside event service: the loop is abandoned where it stands, and
+    // nothing is saved, so nothing needs tearing down.
+    if (status != 0) {
+        failWith(message, static_cast<unsigned>(status));
+    }
+    std::fflush(nullptr);
+    ExitProcess(EXIT_SUCCESS);
 }
 
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -230,11 +228,8 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
             }
             return 0;
         case WM_CLOSE:
-            // The close button quits like Escape.
-            if (self != nullptr) {
-                self->clearWindow();
-                self->quit();
-            }
+            // The form decides what closing means, at its next event service.
+            if (self != nullptr && self->picture1_) self->picture1_->add(InputEvent::of(InputEvent::Kind::kCloseRequested));
             return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);

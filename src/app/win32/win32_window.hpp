@@ -5,13 +5,12 @@
 #include <memory>
 #include <vector>
 
-#include "app/form_window.hpp"
+#include "app/form/platform_window.hpp"
 #include "app/win32/dib_picture.hpp"
 #include "app/win32/picture_area.hpp"
 
 namespace vorn {
 class FrameSet;
-class PictureHandlers;
 }  // namespace vorn
 
 namespace vorn::win32 {
@@ -19,7 +18,7 @@ namespace vorn::win32 {
 // The program's one window on Windows: a fixed-size frame with the caption,
 // Picture1 filling its client area, and the twenty frame pictures the holders
 // carry. It is never destroyed: the program ends from inside event service.
-class Win32Window final : public FormWindow {
+class Win32Window final : public PlatformWindow {
 public:
     // Makes the (hidden) window and a bitmap of each of the set's pictures.
     // Throws Win32Error.
@@ -27,19 +26,16 @@ public:
     Win32Window(const Win32Window&) = delete;
     Win32Window& operator=(const Win32Window&) = delete;
 
-    // Each event service hands Picture1's input to `handlers` from now on.
-    void deliverInputTo(PictureHandlers& handlers) { handlers_ = &handlers; }
     // Shows the window centred on the work area, with the keyboard focus on
     // Picture1.
     void show(int showCommand);
 
     const FramePicture* holderPicture(int holderNumber) const override;
-    void showPicture(const FramePicture& picture) override;
-    void serveEvents() override;
-    void clearWindow() override;
-    [[noreturn]] void quit() override;
+    std::optional<std::string> showPicture(const FramePicture& picture) override;
     void showPointerMode(PointerMode mode) override;
-    [[noreturn]] void fail(const std::string& what) override;
+    void clearWindow() override;
+    InputEvents serveEvents() override;
+    [[noreturn]] void end(int status, const std::string& message) override;
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -50,8 +46,7 @@ private:
 
     HWND window_ = nullptr;
     std::unique_ptr<PictureArea> picture1_;
-    PictureHandlers* handlers_ = nullptr;
-    std::vector<std::unique_ptr<DibPicture>> holders_;  // index: holder number - 1
+    std::vector<std::unique_ptr<DibPicture>> holders_;  // in frame order
 };
 
 }  // namespace vorn::win32

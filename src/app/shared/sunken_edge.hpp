@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/display_scale.hpp"
+#include "app/shared/display_scale.hpp"
 
 namespace vorn {
 

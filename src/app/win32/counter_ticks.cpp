@@ -1,4 +1,4 @@
-#include "app/win32/pace_counts.hpp"
+#include "app/win32/counter_ticks.hpp"
 
 #include <algorithm>
 #include <limits>

@@ -1,8 +1,8 @@
-#include "app/display_scale.hpp"
+#include "app/shared/display_scale.hpp"
 
 #include <algorithm>
 
-#include "app/pointer_scale.hpp"
+#include "app/shared/window_size.hpp"
 
 namespace vorn {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/pointer_scale.hpp"
+#include "app/shared/pointer_units.hpp"
 
 // Where over the picture area a pointer move counts, the same for every
 // windowing layer. Columns and rows count from the inner area's top-left
@@ -25,9 +25,14 @@ std::pair<int, int> innerPixelUnder(int x, int y, int scale);
 // which arrive only while a drag holds the pointer, report as they come.
 std::optional<PointerPosition> reportedPointerPosition(int column, int row);
 
-// Whether (column, row) lies on the inner area: where a press and a release
-// make a click.
+// Whether (column, row) lies on the inner area, hidden rows included.
 bool onInnerArea(int column, int row);
+
+// Whether (column, row) lies on the part of the inner area that the window
+// shows: where a press and a release make a click. The rows below the
+// window's lower edge are reached only by a drag, and a release there is a
+// release off the window.
+bool onVisibleInnerArea(int column, int row);
 
 // Windowing systems also send a pointer move when nothing moved (after a
 // click, when a window appears under the pointer, after the page's layout

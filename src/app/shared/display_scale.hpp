@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window_geometry.hpp"
+#include "app/shared/window_size.hpp"
 
 // How big the window is drawn on a screen of a given pixel density, the same
 // for every desktop windowing layer. The window is scaled by one whole number

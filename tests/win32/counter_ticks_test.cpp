@@ -1,6 +1,6 @@
 // The Win32 pace clock's arithmetic: counter ticks to nanoseconds, timer due
 // times, and the coarse sleep's share of a wait.
-#include "app/win32/pace_counts.hpp"
+#include "app/win32/counter_ticks.hpp"
 
 #include <gtest/gtest.h>
 

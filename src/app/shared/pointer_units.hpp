@@ -1,20 +1,18 @@
 #pragma once
 
-#include "app/window_geometry.hpp"
+#include "app/shared/window_size.hpp"
 
 namespace vorn {
 
-// The picture area's inner (drawing) area: the area less its border on each
-// side, in pixels, and its own scale: 14.882789 units across its columns,
-// 25.6 pixels to a unit down.
-inline constexpr int kInnerAreaWidthPixels = kPictureAreaWidth - 2 * kPictureAreaBorder;
-inline constexpr int kInnerAreaHeightPixels = kPictureAreaHeight - 2 * kPictureAreaBorder;
+// The picture area's own scale: 14.882789 units across the inner area's
+// columns, 25.6 pixels to a unit down.
 inline constexpr double kInnerAreaWidthUnits = 14.88278865814209;
 inline constexpr double kPixelsPerUnitDown = 25.6;
 
 struct PointerPosition {
     float x = 0;
     float y = 0;
+    friend bool operator==(const PointerPosition&, const PointerPosition&) = default;
 };
 
 // The position of inner-area pixel (column, row) in the picture area's units,

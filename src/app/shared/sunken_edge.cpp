@@ -1,4 +1,4 @@
-#include "app/sunken_edge.hpp"
+#include "app/shared/sunken_edge.hpp"
 
 namespace vorn {
 

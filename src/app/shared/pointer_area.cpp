@@ -1,6 +1,8 @@
-#include "app/pointer_area.hpp"
+#include "app/shared/pointer_area.hpp"
 
-#include "app/window_geometry.hpp"
+#include <algorithm>
+
+#include "app/shared/window_size.hpp"
 
 namespace vorn {
 
@@ -17,12 +19,15 @@ int floorDivide(int x, int divisor) { return x >= 0 ? x / divisor : -((-x + divi
 }  // namespace
 
 std::pair<int, int> innerPixelUnder(int x, int y, int scale) {
+    scale = std::max(scale, 1);
     return {floorDivide(x, scale) - kPictureAreaBorder, floorDivide(y, scale) - kPictureAreaBorder};
 }
 
 bool onInnerArea(int column, int row) {
     return column >= 0 && column < kInnerAreaWidthPixels && row >= 0 && row < kInnerAreaHeightPixels;
 }
+
+bool onVisibleInnerArea(int column, int row) { return onInnerArea(column, row) && row < kVisibleInnerRows; }
 
 std::optional<PointerPosition> reportedPointerPosition(int column, int row) {
     if (onPictureArea(column, row) && !onInnerArea(column, row)) {

@@ -1,14 +1,14 @@
-#include "app/key_rule.hpp"
+#include "app/shared/key_rule.hpp"
+
+#include "input/key_commands.hpp"
 
 namespace vorn {
 
 namespace {
 
-constexpr std::int16_t kEscapeCode = 27;
-
 std::optional<std::int16_t> namedKeyCode(NamedKey key) {
     switch (key) {
-        case NamedKey::kEscape: return kEscapeCode;
+        case NamedKey::kEscape: return kEscapeKey;
         case NamedKey::kEnter: return 13;
         case NamedKey::kBackspace: return 8;
         case NamedKey::kTab: return 9;
@@ -32,7 +32,7 @@ std::optional<std::int16_t> unmodifiedCode(const KeyStroke& stroke) {
 // Ctrl with a key, as the Windows keyboard layouts give it.
 std::optional<std::int16_t> controlCode(const KeyStroke& stroke) {
     switch (stroke.named) {
-        case NamedKey::kEscape: return kEscapeCode;
+        case NamedKey::kEscape: return kEscapeKey;
         case NamedKey::kEnter: return 10;
         case NamedKey::kBackspace: return 127;
         case NamedKey::kTab: return std::nullopt;
@@ -60,7 +60,7 @@ std::optional<std::int16_t> desktopCharacterCode(const KeyStroke& stroke) {
 std::optional<std::int16_t> browserCharacterCode(const KeyStroke& stroke) {
     if (stroke.control && !stroke.alt && !stroke.meta && stroke.named == NamedKey::kNone &&
         stroke.character == U'[') {
-        return kEscapeCode;
+        return kEscapeKey;
     }
     if (stroke.control || stroke.alt || stroke.meta) {
         return std::nullopt;
