@@ -122,21 +122,22 @@ inline constexpr int kRingLineOverhang = 1;
 
 // --- Static layer ---------------------------------------------------------
 
-struct PixelRect {
+// A block of whole pixels, as the inclusive ranges of its columns and rows.
+struct PixelSpans {
     PixelRange columns;
     PixelRange rows;
 };
 
-inline constexpr std::array<PixelRect, 3> kLeftCylinder = {{
+inline constexpr std::array<PixelSpans, 3> kLeftCylinder = {{
     {{61, 244}, {11, 19}},    // top bar
     {{61, 69}, {11, 196}},    // side walls
     {{236, 244}, {11, 196}},
 }};
-inline constexpr std::array<PixelRect, 2> kLeftGuideBars = {{
+inline constexpr std::array<PixelSpans, 2> kLeftGuideBars = {{
     {{61, 69}, {352, 519}},
     {{237, 245}, {352, 519}},
 }};
-inline constexpr std::array<PixelRect, 3> kRightCylinder = {{
+inline constexpr std::array<PixelSpans, 3> kRightCylinder = {{
     {{358, 541}, {11, 19}},
     {{358, 366}, {11, 250}},
     {{533, 541}, {11, 250}},

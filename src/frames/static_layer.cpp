@@ -12,8 +12,8 @@ using namespace geometry;
 
 namespace {
 
-void fillRects(IndexedImage& image, std::span<const PixelRect> rects, std::uint8_t colour) {
-    for (const PixelRect& rect : rects) {
+void fillRects(IndexedImage& image, std::span<const PixelSpans> rects, std::uint8_t colour) {
+    for (const PixelSpans& rect : rects) {
         fillRect(image, rect.columns, rect.rows, colour);
     }
 }

@@ -11,26 +11,6 @@
 
 namespace vorn {
 
-struct PixelSize {
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const PixelSize&, const PixelSize&) = default;
-};
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
 // The density at which the desktop draws everything at its own size (100 %).
 inline constexpr int kReferenceDpi = 96;
 

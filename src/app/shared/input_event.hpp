@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/shared/window_size.hpp"
+
 // The one event type in which every windowing layer reports the picture
 // area's input. A layer only says what its platform saw; PictureInput decides
 // what that means for the form.
@@ -13,11 +15,7 @@ enum class MouseButton { kLeft, kOther };
 
 // A device position over the picture area, from its outer top-left corner;
 // negative left of or above it.
-struct AreaPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const AreaPoint&, const AreaPoint&) = default;
-};
+using AreaPoint = PixelPoint;
 
 struct InputEvent {
     enum class Kind {
@@ -40,23 +38,11 @@ struct InputEvent {
     // The whole-number scale the window is drawn at when `at` was measured.
     int scale = 1;
 
-    static InputEvent character(std::int16_t code) {
-        InputEvent event = of(Kind::kCharacter);
-        event.keyAscii = code;
-        return event;
-    }
+    static InputEvent character(std::int16_t code) { return {Kind::kCharacter, code, MouseButton::kLeft, {}, 1}; }
     static InputEvent pointer(Kind kind, AreaPoint at, int scale, MouseButton button = MouseButton::kLeft) {
-        InputEvent event = of(kind);
-        event.at = at;
-        event.scale = scale;
-        event.button = button;
-        return event;
+        return {kind, 0, button, at, scale};
     }
-    static InputEvent of(Kind kind) {
-        InputEvent event;
-        event.kind = kind;
-        return event;
-    }
+    static InputEvent of(Kind kind) { return {kind, 0, MouseButton::kLeft, {}, 1}; }
 
     friend bool operator==(const InputEvent&, const InputEvent&) = default;
 };

@@ -2,6 +2,28 @@
 
 namespace vorn {
 
+// Sizes, points and rectangles in whole pixels: of a screen, or of the window
+// at its scale.
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
 // The sizes of the window and of its picture area, in pixels at 100 %, the
 // same in every windowing layer.
 
