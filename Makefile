@@ -55,12 +55,15 @@ test-asan: deps
 # under Xvfb (framed by a window manager, as on a desktop), the Linux build
 # and the Windows build under Wine side by side, then the web page's in
 # headless Chromium. A report, not a test: nothing fails on a slow machine.
+# The benchmark programs are built only here: no test runs them.
 WINE_PREFIX = $(WINDOWS_DIR)/wine-prefix
 RUN_UNDER_WINE = $(CURDIR)/scripts/run-under-wine.sh $(WINE_PREFIX)
 # The window bench changes Wine's screen density, so it has a prefix of its
 # own, the one the display-scale tests use.
 WINE_SCALE_PREFIX = $(WINDOWS_DIR)/wine-prefix-scale
 bench: build windows web
+	@cmake --build --preset $(PRESET) -j $(JOBS) --target vorn-bench vorn-window-bench
+	@cmake --build --preset windows -j $(JOBS) --target vorn-pace-bench
 	@$(BUILD_DIR)/bench/vorn-bench --benchmark_out=$(BUILD_DIR)/bench/core.json --benchmark_out_format=json
 	@$(RUN_UNDER_WINE) $(WINDOWS_DIR)/bench/windows/vorn-pace-bench.exe $(BUILD_DIR)/bench/windows-pace.json >/dev/null
 	@echo

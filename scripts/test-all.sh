@@ -45,7 +45,7 @@ stage_workflows() {
 # The banner's words: the stage's workflows' display names.
 stage_title() {
   local workflow title=""
-  [ "$1" != fuzz ] || { echo "every libFuzzer target for $fuzz_seconds s"; return; }
+  [ "$1" != fuzz ] || { echo "every libFuzzer target for $fuzz_seconds s, at once"; return; }
   for workflow in $(stage_workflows "$1"); do
     [ -z "$title" ] || title+=", then "
     title+=$(cmake --list-presets=workflow | sed -n "s/^  \"$workflow\" *- //p")
@@ -63,7 +63,7 @@ junit_file() { cmake -P cmake/PresetFacts.cmake junit-file "$1"; }
 run_stage() {
   local stage=$1 status=0 workflow junit passed_workflow junits=() broken=()
   if [ "$stage" = fuzz ]; then
-    ./scripts/fuzz.sh "$fuzz_seconds" | tee "$logs/fuzz.out" || status=1
+    FUZZ_PARALLEL=1 ./scripts/fuzz.sh "$fuzz_seconds" | tee "$logs/fuzz.out" || status=1
     fuzz_counts "$logs/fuzz.out" >&3
     return "$status"
   fi
