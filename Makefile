@@ -2,11 +2,14 @@
 # Debian packages of the groups it needs that are missing
 # (scripts/debian-packages.txt), configures and builds first.
 PRESET ?= default
-BUILD_DIR := build
 JOBS ?= $(shell nproc)
-# The web build's page (the web preset's build folder, src/app/web).
-WEB_SITE := build-wasm/site
 DEPS := ./scripts/install-deps.sh
+# The build folders are the presets' own (binaryDir in CMakePresets.json).
+preset_dir = $(shell ./scripts/preset-dir.sh $(1))
+BUILD_DIR = $(call preset_dir,$(PRESET))
+WINDOWS_DIR = $(call preset_dir,windows)
+# The web build's page (src/app/web writes it into the web preset's folder).
+WEB_SITE = $(call preset_dir,web)/site
 
 .PHONY: all deps configure build run test test-asan test-stress bench docs golden-frames package windows web web-run soak clean fuzz fuzz-smoke
 
@@ -28,7 +31,7 @@ run:
 	@$(DEPS) run
 	@cmake --preset run >/dev/null
 	@cmake --build --preset run -j $(JOBS)
-	@build-run/vorn
+	@"$(call preset_dir,run)/vorn"
 
 # Every test, stage by stage, with a summary: the whole suite (the
 # real-window tests and a 30 s soak under Xvfb included), the same suite under
@@ -52,20 +55,23 @@ test-asan: deps
 # under Xvfb (framed by a window manager, as on a desktop), the Linux build
 # and the Windows build under Wine side by side, then the web page's in
 # headless Chromium. A report, not a test: nothing fails on a slow machine.
-WINE_PREFIX := $(CURDIR)/build-windows/wine-prefix
-RUN_UNDER_WINE := $(CURDIR)/scripts/run-under-wine.sh $(WINE_PREFIX)
+# The benchmark programs are built only here: no test runs them.
+WINE_PREFIX = $(WINDOWS_DIR)/wine-prefix
+RUN_UNDER_WINE = $(CURDIR)/scripts/run-under-wine.sh $(WINE_PREFIX)
 # The window bench changes Wine's screen density, so it has a prefix of its
 # own, the one the display-scale tests use.
-WINE_SCALE_PREFIX := $(CURDIR)/build-windows/wine-prefix-scale
+WINE_SCALE_PREFIX = $(WINDOWS_DIR)/wine-prefix-scale
 bench: build windows web
+	@cmake --build --preset $(PRESET) -j $(JOBS) --target vorn-bench vorn-window-bench
+	@cmake --build --preset windows -j $(JOBS) --target vorn-pace-bench
 	@$(BUILD_DIR)/bench/vorn-bench --benchmark_out=$(BUILD_DIR)/bench/core.json --benchmark_out_format=json
-	@$(RUN_UNDER_WINE) build-windows/bench/windows/vorn-pace-bench.exe $(BUILD_DIR)/bench/windows-pace.json >/dev/null
+	@$(RUN_UNDER_WINE) $(WINDOWS_DIR)/bench/windows/vorn-pace-bench.exe $(BUILD_DIR)/bench/windows-pace.json >/dev/null
 	@echo
 	@VORN_SET_DPI_COMMAND="$(CURDIR)/tests/window/set_wine_dpi.sh $(WINE_SCALE_PREFIX)" \
 		xvfb-run -a -s "-screen 0 1920x1200x24 -noreset" tests/window/with_window_manager.sh \
 		$(BUILD_DIR)/bench/window/vorn-window-bench --core-json $(BUILD_DIR)/bench/core.json \
 		--windows-pace-json $(BUILD_DIR)/bench/windows-pace.json -- \
-		$(CURDIR)/scripts/run-under-wine.sh $(WINE_SCALE_PREFIX) $(CURDIR)/build-windows/vorn.exe
+		$(CURDIR)/scripts/run-under-wine.sh $(WINE_SCALE_PREFIX) $(WINDOWS_DIR)/vorn.exe
 	@echo
 	@/usr/bin/python3 bench/web/web_bench.py $(WEB_SITE)
 
@@ -87,14 +93,14 @@ golden-frames: build
 package: build
 	@cmake --build --preset $(PRESET) --target package
 
-# The Windows program, cross-built with MinGW-w64: build-windows/vorn.exe and
-# the zip to hand out, build-windows/vorn-<version>-win64.zip. Its tests run
-# under Wine: `cmake --workflow --preset windows`.
+# The Windows program, cross-built with MinGW-w64 into the windows preset's
+# folder: vorn.exe and the zip to hand out, vorn-<version>-win64.zip. Its
+# tests run under Wine: `cmake --workflow --preset windows`.
 windows:
 	@$(DEPS) run windows
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
-	@cd build-windows && cpack -G ZIP
+	@cd "$(WINDOWS_DIR)" && cpack -G ZIP
 
 # The web page, compiled to WebAssembly with emscripten: $(WEB_SITE)/ holds
 # index.html, vorn.js and vorn.wasm, a folder any web server can serve. The
@@ -111,7 +117,7 @@ web-run: web
 	@echo "VORN: open http://127.0.0.1:$(WEB_PORT)/ in a browser (Ctrl+C stops the server)."
 	@python3 -m http.server --bind 127.0.0.1 --directory $(WEB_SITE) $(WEB_PORT)
 
-# The libFuzzer targets in build-fuzz/, each for FUZZ_SECONDS seconds; fails
+# The libFuzzer targets (the fuzz preset), each for FUZZ_SECONDS seconds; fails
 # if any finds a crash. FUZZ_PARALLEL=1 runs them at once.
 FUZZ_SECONDS ?= 60
 fuzz:
@@ -124,4 +130,5 @@ fuzz-smoke:
 	@./scripts/fuzz.sh 30
 
 clean:
-	@rm -rf build build-run build-asan build-fuzz build-windows build-wasm
+	@for preset in $$(cmake --list-presets | sed -n 's/^  "\([^"]*\)".*/\1/p'); do \
+		rm -rf "$$(./scripts/preset-dir.sh $$preset)"; done

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (preset `fuzz`, directory build-fuzz/) and runs
-# each for a bounded time, starting from the seeds the build writes and the
-# committed regression inputs. Prints executions and coverage per target and
-# exits non-zero if any target found a crash, a leak, a timeout or ran out of
-# memory.
+# Builds the libFuzzer targets (preset `fuzz`) and runs each for a bounded
+# time, starting from the seeds the build writes and the committed regression
+# inputs. Prints executions and coverage per target, a `failing: TARGET` line
+# for each that failed, and `fuzz: N passed, M failed`; exits non-zero if any
+# target found a crash, a leak, a timeout or ran out of memory.
 #
 #   scripts/fuzz.sh <seconds-per-target> [target ...]
 #
-# Targets default to all of them (frame_records rle8_decoder). Set
+# Targets default to all of them, as fuzz/CMakeLists.txt lists them (the
+# build writes the list to fuzz/targets.txt in the build folder). Set
 # FUZZ_PARALLEL=1 to run the targets at once instead of one after another.
-# The growing corpus is kept in build-fuzz/fuzz/corpus/<target>/ between runs;
-# a crashing input is left in build-fuzz/fuzz/artifacts/<target>/.
+# In the preset's build folder, the growing corpus is kept in
+# fuzz/corpus/<target>/ between runs, and a crashing input is left in
+# fuzz/artifacts/<target>/.
 set -euo pipefail
 
 usage() { echo "usage: $0 <seconds-per-target> [target ...]" >&2; exit 2; }
@@ -20,15 +22,14 @@ seconds=$1
 shift
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || { echo "error: '$seconds' is not a whole number of seconds" >&2; usage; }
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(frame_records rle8_decoder)
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build-fuzz"
-fuzz_out="$build/fuzz"
+fuzz_out="$("$root/scripts/preset-dir.sh" fuzz)/fuzz"
 
 cd "$root"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j 2
+[ ${#targets[@]} -gt 0 ] || mapfile -t targets <"$fuzz_out/targets.txt"
 
 for target in "${targets[@]}"; do
   [ -x "$fuzz_out/${target}_fuzzer" ] || { echo "error: no fuzz target '$target'" >&2; exit 2; }
@@ -61,6 +62,7 @@ fi
 # The summary: executions from the final stats, coverage (cov: edges,
 # ft: features) from libFuzzer's last progress line.
 failed=0
+failing=()
 passed_count=0
 failed_count=0
 for target in "${targets[@]}"; do
@@ -84,7 +86,10 @@ for target in "${targets[@]}"; do
     grep -E '^==[0-9]+==ERROR|^SUMMARY|Test unit written to|^terminate called|what\(\)' "$log" || tail -20 "$log"
     echo "  Keep the input as a regression: copy it into fuzz/regressions/$target/," \
          "fix the fault and run the fuzz_regression tests."
+    failing+=("$target")
   fi
 done
+# One line a failed target, which scripts/test-all.sh names in its summary.
+for target in "${failing[@]}"; do echo "failing: $target"; done
 echo "fuzz: $passed_count passed, $failed_count failed"
 exit $failed

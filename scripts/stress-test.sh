@@ -14,7 +14,7 @@ cd "$root"
 # shellcheck source=scripts/ctest-results.sh
 source scripts/ctest-results.sh
 presets=(default asan)
-build_dir() { [ "$1" = default ] && echo build || echo "build-$1"; }
+build_dir() { ./scripts/preset-dir.sh "$1"; }
 
 for preset in "${presets[@]}" windows web; do
   cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$(nproc)" >/dev/null ||
@@ -29,7 +29,7 @@ trap 'kill "$load" 2>/dev/null; wait "$load" 2>/dev/null' EXIT
 
 passed=0
 failed=0
-logs="$root/build/test-logs/stress"
+logs="$(build_dir default)/test-logs/stress"
 mkdir -p "$logs"
 for run in $(seq 1 "$count"); do
   for preset in "${presets[@]}"; do

@@ -6,12 +6,12 @@
 #
 #   scripts/test-all.sh [stage ...]
 #
-# Stages, in order: main (the whole suite of the default build, real-window
-# tests and a short soak under Xvfb included), sanitizers (the same suite
-# built with AddressSanitizer and UndefinedBehaviorSanitizer), fuzz (a short
-# run of every fuzz target), windows (the MinGW-w64 cross build's suite under
-# Wine), web (the WebAssembly build's page in headless Chromium). Each stage's
-# output is also kept in build/test-logs/<stage>.log.
+# Stages, in order: main, sanitizers, fuzz (a short run of every fuzz
+# target), windows, web. Each stage but fuzz is one or two of the workflow
+# presets in CMakePresets.json, which say what they build and test and where
+# their JUnit files go; the banners print the presets' display names. Each
+# stage's output is also kept in test-logs/<stage>.log in the default
+# preset's build folder.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,36 +23,38 @@ stages=("$@")
 # RUN_SERIAL and run alone whatever this says.
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
-logs="$root/build/test-logs"
+logs="$(./scripts/preset-dir.sh default)/test-logs"
 mkdir -p "$logs"
+fuzz_seconds=30
 
-stage_title() {
+# A stage's workflow presets, run in order; the one fact here that the
+# presets cannot hold. The real-window suite against vorn.exe under Wine
+# (workflow wine) belongs to the windows stage, and the browser tests
+# (workflow browser) to the web stage: each needs its cross build, and its
+# test client comes from the default build. The fuzz stage is a script.
+stage_workflows() {
   case $1 in
-    main) echo "the main suite (default build; real-window tests and a 30 s soak under Xvfb)" ;;
-    sanitizers) echo "the sanitizer suite (AddressSanitizer and UndefinedBehaviorSanitizer build)" ;;
-    fuzz) echo "the fuzz runs (every libFuzzer target for 30 s)" ;;
-    windows) echo "the Windows suite (MinGW-w64 cross build: the core's tests under Wine, and the real-window suite against vorn.exe under Wine)" ;;
-    web) echo "the web suite (the WebAssembly build's page in headless Chromium)" ;;
+    main | sanitizers) echo "$1" ;;
+    windows) echo windows wine ;;
+    web) echo web browser ;;
+    fuzz) ;;
     *) return 1 ;;
   esac
 }
 
-# A stage's workflow presets (CMakePresets.json), run in order. The
-# real-window suite against vorn.exe under Wine (workflow wine) belongs to
-# the windows stage, and the browser tests (workflow browser) to the web
-# stage: each needs its cross build, and its test client comes from the
-# default build. The fuzz stage is a script of its own.
-stage_workflows() {
-  case $1 in
-    windows) echo windows wine ;;
-    web) echo web browser ;;
-    *) echo "$1" ;;
-  esac
+# The banner's words: the stage's workflows' display names.
+stage_title() {
+  local workflow title=""
+  [ "$1" != fuzz ] || { echo "every libFuzzer target for $fuzz_seconds s, at once"; return; }
+  for workflow in $(stage_workflows "$1"); do
+    [ -z "$title" ] || title+=", then "
+    title+=$(cmake --list-presets=workflow | sed -n "s/^  \"$workflow\" *- //p")
+  done
+  echo "$title"
 }
 
-# A workflow's JUnit file: its test preset's outputJUnitFile. The web
-# workflow only builds, and has none.
-junit_file() { [ "$1" = web ] || echo "$logs/$1.xml"; }
+# A workflow's JUnit file, from its test preset; none for one that only builds.
+junit_file() { cmake -P cmake/PresetFacts.cmake junit-file "$1"; }
 
 # run_stage STAGE: its workflows, or the fuzz script. Prints the counts
 # `PASSED FAILED [NAMES...]` on file descriptor 3. A workflow that stops
@@ -61,7 +63,7 @@ junit_file() { [ "$1" = web ] || echo "$logs/$1.xml"; }
 run_stage() {
   local stage=$1 status=0 workflow junit passed_workflow junits=() broken=()
   if [ "$stage" = fuzz ]; then
-    ./scripts/fuzz.sh 30 | tee "$logs/fuzz.out" || status=1
+    FUZZ_PARALLEL=1 ./scripts/fuzz.sh "$fuzz_seconds" | tee "$logs/fuzz.out" || status=1
     fuzz_counts "$logs/fuzz.out" >&3
     return "$status"
   fi
@@ -95,7 +97,8 @@ summary=()
 total_passed=0
 total_failed=0
 for stage in "${stages[@]}"; do
-  title=$(stage_title "$stage") || { echo "error: no test stage '$stage' (stages: ${all_stages[*]})" >&2; exit 2; }
+  stage_workflows "$stage" >/dev/null || { echo "error: no test stage '$stage' (stages: ${all_stages[*]})" >&2; exit 2; }
+  title=$(stage_title "$stage")
   echo
   echo "==== make test: $stage: $title"
   log="$logs/$stage.log"

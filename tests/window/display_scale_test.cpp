@@ -76,17 +76,21 @@ TEST_P(AtDensity, APointerOnAFramePixelReportsWhatItReportsAtScaleOne) {
     // The next one is inner column 0, x = 0: no delay at all.
     const double fast = passesPerSecondWithPointerAt(vorn, vorn.innerPixel(0, 300), 1s);
     EXPECT_GT(fast, 40.0) << "inner column 0 at device column " << 2 * s;
-    // Every device pixel of the bottom-right visible frame pixel's block is
-    // (14.857, 21.484375): a delay of x * 30 * y, about 9,576 counts of a
-    // microsecond, on top of what a pass costs at column 0. Units off by the
-    // scale would make it four times as long, or a quarter.
-    const double slow = passesPerSecondWithPointerAt(vorn, vorn.innerPixel(578, 550) + QPoint(s - 1, s - 1), 2s);
+    // Every device pixel of the bottom-right visible frame pixel's block
+    // reports that pixel's position, whose delay (about a hundredth of a
+    // second) adds to what a pass costs at column 0. Units off by the scale
+    // would make it four times as long, or a quarter.
+    constexpr int kColumn = 578, kRow = 550;
+    const double slow = passesPerSecondWithPointerAt(vorn, vorn.innerPixel(kColumn, kRow) + QPoint(s - 1, s - 1), 2s);
     ASSERT_GT(slow, 0.0);
     const double delayMs = 1000.0 / slow - 1000.0 / fast;
-    std::printf("scale %d: %.0f passes a second at inner column 0, %.0f at the bottom-right pixel: %.1f ms more\n", s,
-                fast, slow, delayMs);
-    EXPECT_GT(delayMs, 6.0);
-    EXPECT_LT(delayMs, 25.0);
+    const double expectedMs =
+        std::chrono::duration<double, std::milli>(passLength(speedModeDelayCounts(kColumn, kRow))).count();
+    std::printf("scale %d: %.0f passes a second at inner column 0, %.0f at the bottom-right pixel: %.1f ms more"
+                " (%.1f ms expected)\n",
+                s, fast, slow, delayMs, expectedMs);
+    EXPECT_GT(delayMs, 0.6 * expectedMs);
+    EXPECT_LT(delayMs, 2.6 * expectedMs);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, AtDensity,

@@ -1,10 +1,28 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
+
+#include "app/pointer_scale.hpp"
+#include "input/mouse_commands.hpp"
+#include "sequencer/pacing.hpp"
 
 namespace vorn::testing {
 
 using namespace std::chrono_literals;
+
+// The program's own pace, from its constants: a pass waits one kCountPeriod
+// per count of its delay.
+constexpr std::chrono::microseconds passLength(double delayCounts) {
+    return kCountPeriod * static_cast<std::int64_t>(delayCounts);
+}
+// The delay speed mode sets with the pointer on inner-area pixel (column, row).
+inline double speedModeDelayCounts(int column, int row) {
+    const PointerPosition at = pointerPositionInUnits(column, row);
+    return static_cast<double>(at.x) * kSpeedFactor * static_cast<double>(at.y);
+}
+inline constexpr auto kStartPace = std::chrono::duration_cast<std::chrono::milliseconds>(passLength(kStartDelayCounts));
+inline constexpr auto kStepModePace = passLength(kStepModeDelayCounts);
 
 // How long a real-window test waits for what it waits for. Each budget bounds
 // a wait for a condition, which returns as soon as the condition holds: a
@@ -15,14 +33,13 @@ using namespace std::chrono_literals;
 // The program's start: the process is made, loads and decodes its frames and
 // maps its window, then puts the first frame on screen.
 inline constexpr auto kStartBudget = 30s;
-// One pass at the start pace takes a second; the margin covers a pass that
-// the scheduler delays on a loaded machine.
-inline constexpr auto kStartPace = 1s;
+// The margin covers a pass that the scheduler delays on a loaded machine.
 inline constexpr auto kPassMargin = 3s;
-inline constexpr auto kNextPassBudget = kStartPace + kPassMargin;
-// A pass at a pace the pointer sets (at most about ten milliseconds) or in
-// step mode (ten milliseconds), and the service of the input that set it.
-inline constexpr auto kFastPassBudget = kPassMargin;
+inline constexpr std::chrono::milliseconds kNextPassBudget = kStartPace + kPassMargin;
+// A pass at a pace the pointer sets (at most the step mode's, in the corner
+// the tests use) or in step mode, and the service of the input that set it.
+inline constexpr std::chrono::milliseconds kFastPassBudget =
+    std::chrono::duration_cast<std::chrono::milliseconds>(kStepModePace) + kPassMargin;
 // From a quit request to the process's end.
 inline constexpr auto kExitBudget = 10s;
 
@@ -34,6 +51,6 @@ inline constexpr auto kClickSpacing = 700ms;
 inline constexpr auto kServiceGap = 200ms;
 // Longer than one pass at the start pace: a frame still up after this is
 // held, not merely waiting for its pass to end.
-inline constexpr auto kLongerThanAPass = 1100ms;
+inline constexpr std::chrono::milliseconds kLongerThanAPass = kStartPace + 100ms;
 
 }  // namespace vorn::testing
