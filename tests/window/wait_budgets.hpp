@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "app/pointer_scale.hpp"
+#include "app/shared/pointer_units.hpp"
 #include "input/mouse_commands.hpp"
 #include "sequencer/pacing.hpp"
 

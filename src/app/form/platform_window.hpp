@@ -33,8 +33,8 @@ class PlatformWindow {
 public:
     virtual ~PlatformWindow() = default;
 
-    // The picture that holder `holderNumber` (1..20) carries, or null if it
-    // carries none.
+    // The picture that holder `holderNumber` (1..20, and only those) carries,
+    // or null if it carries none.
     virtual const FramePicture* holderPicture(int holderNumber) const = 0;
     // Makes `picture`, one of this window's holders' pictures, the picture
     // area's picture: on screen by the window's next paint, which comes

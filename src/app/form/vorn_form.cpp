@@ -28,10 +28,6 @@ struct Dispatch {
     void operator()(const picture_event::CloseRequested&) const { form.Picture1_KeyPress(kEscapeKey); }
 };
 
-// A layer's end() that returns is a fault of the layer; running on from a
-// quit would be worse than stopping here.
-[[noreturn]] void endReturned() { std::abort(); }
-
 }  // namespace
 
 VORN::VORN(PlatformWindow& window, PaceClock& clock) : window_(window), clock_(clock) {}
@@ -112,12 +108,12 @@ void VORN::quit() {
     // The loop is abandoned where it stands; nothing is saved.
     window_.clearWindow();
     window_.end(0, {});
-    endReturned();
+    std::abort();  // an end() that returns is the layer's fault; never run on
 }
 
 void VORN::fail(const std::string& what) {
     window_.end(1, "VORN cannot go on: " + what + ".");
-    endReturned();
+    std::abort();
 }
 
 std::string startFailureMessage(const std::exception& error) {

@@ -98,9 +98,6 @@ void VornWindow::followScreenChanges() {
 }
 
 const FramePicture* VornWindow::holderPicture(int holderNumber) const {
-    if (holderNumber < 1 || holderNumber > kFrameCount) {
-        return nullptr;
-    }
     const FrameHolder* source = holder(holderNumber);
     return source->picture().isNull() ? nullptr : source;
 }

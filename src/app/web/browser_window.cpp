@@ -3,7 +3,6 @@
 #include <emscripten.h>
 
 #include <cstdio>
-#include <string_view>
 #include <vector>
 
 #include "app/web/canvas_pixels.hpp"
@@ -39,10 +38,7 @@ void BrowserWindow::listen() {
 }
 
 const FramePicture* BrowserWindow::holderPicture(int holderNumber) const {
-    if (holderNumber < 1 || holderNumber > kFrameCount) {
-        return nullptr;
-    }
-    return &holders_[holderSlot(holderNumber)];
+    return &holders_.at(holderSlot(holderNumber));
 }
 
 std::optional<std::string> BrowserWindow::showPicture(const FramePicture& picture) {
@@ -95,37 +91,23 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int vorn_web_key_pressed(int shift, int control, int alt, int meta) {
     using namespace vorn::web;
-    if (listening == nullptr) {
-        return 0;
-    }
-    const std::string_view key(listening->keyBuffer());
-    return listening->input().keyPressed(key, modifiersOf(shift, control, alt, meta)) ? 1 : 0;
+    return listening != nullptr &&
+           listening->input().keyPressed(listening->keyBuffer(), modifiersOf(shift, control, alt, meta));
 }
 
-// The buttons and modifiers held are passed and not read: the form takes
-// none of them.
-EMSCRIPTEN_KEEPALIVE void vorn_web_pointer_moved(double left, double top, unsigned /*buttons*/, int /*shift*/,
-                                                 int /*control*/, int /*alt*/) {
-    if (vorn::web::listening != nullptr) {
-        vorn::web::listening->input().pointerMoved(left, top);
-    }
+EMSCRIPTEN_KEEPALIVE void vorn_web_pointer_moved(double left, double top) {
+    if (vorn::web::listening != nullptr) vorn::web::listening->input().pointerMoved(left, top);
 }
 
 EMSCRIPTEN_KEEPALIVE void vorn_web_button_pressed(int button, int detail, double left, double top) {
-    if (vorn::web::listening != nullptr) {
-        vorn::web::listening->input().buttonPressed(button, detail, left, top);
-    }
+    if (vorn::web::listening != nullptr) vorn::web::listening->input().buttonPressed(button, detail, left, top);
 }
 
 EMSCRIPTEN_KEEPALIVE void vorn_web_button_released(int button, double left, double top) {
-    if (vorn::web::listening != nullptr) {
-        vorn::web::listening->input().buttonReleased(button, left, top);
-    }
+    if (vorn::web::listening != nullptr) vorn::web::listening->input().buttonReleased(button, left, top);
 }
 
 EMSCRIPTEN_KEEPALIVE void vorn_web_capture_lost() {
-    if (vorn::web::listening != nullptr) {
-        vorn::web::listening->input().focusLost();
-    }
+    if (vorn::web::listening != nullptr) vorn::web::listening->input().focusLost();
 }
 }

@@ -145,10 +145,7 @@ void Win32Window::rescale(int scale, const PixelRect& whole) {
 }
 
 const FramePicture* Win32Window::holderPicture(int holderNumber) const {
-    if (holderNumber < 1 || holderNumber > kFrameCount) {
-        return nullptr;
-    }
-    return holders_[holderSlot(holderNumber)].get();
+    return holders_.at(holderSlot(holderNumber)).get();
 }
 
 std::optional<std::string> Win32Window::showPicture(const FramePicture& picture) {
