@@ -30,15 +30,4 @@ inline void appendLe32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     }
 }
 
-inline void writeLe16(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value) {
-    bytes[offset] = static_cast<std::uint8_t>(value);
-    bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-inline void writeLe32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
 }  // namespace vorn::byte_order

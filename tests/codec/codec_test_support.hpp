@@ -1,16 +1,17 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <random>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "files/file_bytes.hpp"
 #include "frames/bmp_rle8_format.hpp"
-#include "frames/byte_order.hpp"
 #include "frames/indexed_image.hpp"
 
 namespace vorn::test {
@@ -18,6 +19,19 @@ namespace vorn::test {
 using Bytes = std::vector<std::uint8_t>;
 
 using vorn::readFileBytes;
+
+// Little-endian writes into a BMP's header fields, for the tests that patch
+// one field of a valid file. They expect `offset + width <= bytes.size()`.
+inline void writeLe16(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value) {
+    bytes[offset] = static_cast<std::uint8_t>(value);
+    bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+inline void writeLe32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
 
 inline IndexedImage solidFrame(std::uint8_t index) { return IndexedImage(kFrameWidth, kFrameHeight, index); }
 
@@ -42,8 +56,8 @@ inline Bytes bmpWithPixelData(const Bytes& headerSource, const Bytes& pixelData)
     Bytes file(bmp::kPixelDataOffset + pixelData.size());
     std::copy_n(headerSource.begin(), bmp::kPixelDataOffset, file.begin());
     std::copy(pixelData.begin(), pixelData.end(), file.begin() + static_cast<std::ptrdiff_t>(bmp::kPixelDataOffset));
-    byte_order::writeLe32(file, bmp::field::kFileSize, static_cast<std::uint32_t>(file.size()));
-    byte_order::writeLe32(file, bmp::field::kPixelDataSize, static_cast<std::uint32_t>(pixelData.size()));
+    writeLe32(file, bmp::field::kFileSize, static_cast<std::uint32_t>(file.size()));
+    writeLe32(file, bmp::field::kPixelDataSize, static_cast<std::uint32_t>(pixelData.size()));
     return file;
 }
 

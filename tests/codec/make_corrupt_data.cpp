@@ -16,6 +16,7 @@
 #include "files/file_bytes.hpp"
 #include "run_tool/run_tool.hpp"
 #include "frames/bmp_rle8_encoder.hpp"
+#include "frames/byte_order.hpp"
 #include "frames/frame_records.hpp"
 
 namespace {
@@ -32,13 +33,13 @@ const Bytes& whiteFile() {
 
 Bytes withField32(std::size_t offset, std::uint32_t value) {
     Bytes file = whiteFile();
-    vorn::byte_order::writeLe32(file, offset, value);
+    vorn::test::writeLe32(file, offset, value);
     return file;
 }
 
 Bytes withField16(std::size_t offset, std::uint16_t value) {
     Bytes file = whiteFile();
-    vorn::byte_order::writeLe16(file, offset, value);
+    vorn::test::writeLe16(file, offset, value);
     return file;
 }
 
@@ -66,7 +67,7 @@ std::map<std::string, Bytes> corruptBmpFiles() {
     files["TruncatedHeader-file_header.bmp"] = Bytes(whiteFile().begin(), whiteFile().begin() + 10);
     {
         Bytes file(whiteFile().begin(), whiteFile().begin() + 600);  // headers whole, palette cut
-        vorn::byte_order::writeLe32(file, field::kFileSize, 600);
+        vorn::test::writeLe32(file, field::kFileSize, 600);
         files["TruncatedHeader-palette.bmp"] = file;
     }
     files["BadSignature-BA.bmp"] = withField16(field::kType, 0x4142);  // "BA"
