@@ -286,6 +286,40 @@ class ThePointer(PageTest):
         browser.wait_for(self.CURSOR_IS % "default", timeout=BUDGETS["fast_pass"])
         self.next_frame(f)
 
+    def wait_until_served(self):
+        """Returns once the form has served the input given so far: "/" halts
+        the start-up run one frame back, which the run never goes by itself,
+        at the service that takes it."""
+        browser.type_key("/")
+        seen = self.shown_frame()
+        for _ in range(FRAME_COUNT):
+            frame = self.next_frame(seen)
+            if frame == (seen - 1) % FRAME_COUNT:
+                return
+            seen = frame
+        self.fail("the run went a whole turn on after \"/\"")
+
+    def test_a_left_click_with_the_right_button_in_between_is_a_click(self):
+        # Left down, right down, left up, right up: the browser's pointer
+        # events report only the last release of such a chord.
+        self.wait_until_running()
+        x, y = self.inner_point(200, 100)
+        browser.press(x, y, "left")
+        browser.press(x, y, "right", held=1)
+        browser.release(x, y, "left", held=2)
+        browser.release(x, y, "right")
+        browser.wait_for(self.CURSOR_IS % "ns-resize", timeout=BUDGETS["fast_pass"])
+
+    def test_a_press_that_lost_the_focus_before_its_release_is_no_click(self):
+        self.wait_until_running()
+        x, y = self.inner_point(200, 100)
+        browser.press(x, y)
+        browser.evaluate("document.getElementById('Picture1').blur()")
+        browser.evaluate("document.getElementById('Picture1').focus()")
+        browser.release(x, y)
+        self.wait_until_served()
+        self.assertTrue(browser.evaluate(self.CURSOR_IS % "default"), "the release after the focus came back clicked")
+
     def test_a_double_click_ends_it(self):
         self.wait_until_running()
         browser.click(*self.inner_point(300, 300), count=2)

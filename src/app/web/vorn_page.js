@@ -54,16 +54,19 @@ mergeInto(LibraryManager.library, {
     // As on the desktop, a drag that leaves the picture area goes on
     // reporting the pointer, and its release, to it.
     listen('pointerdown', (event) => picture1.setPointerCapture(event.pointerId));
-    // The press's click count, which tells a double-click's second press,
-    // comes with mousedown; the release with pointerup, before the capture
-    // is let go.
+    // Every button's press and release, from the mouse events: the pointer
+    // events report a chord's further buttons as moves, so a left release
+    // while the right button is still held would never be reported. The
+    // capture retargets these too. The press's click count tells a
+    // double-click's second press.
     listen('mousedown', (event) => _vorn_web_button_pressed(event.button, event.detail, left(event), top(event)));
-    listen('pointerup', (event) => _vorn_web_button_released(event.button, left(event), top(event)));
-    // Taken away while a button is still held (the page lost the focus):
-    // the press completes no click.
+    listen('mouseup', (event) => _vorn_web_button_released(event.button, left(event), top(event)));
+    // Taken away while a button is still held, or the focus gone (another
+    // window or tab, or elsewhere on the page): the press completes no click.
     listen('lostpointercapture', (event) => {
       if (event.buttons !== 0) _vorn_web_capture_lost();
     });
+    listen('blur', () => _vorn_web_capture_lost());
     picture1.focus({ preventScroll: true });
   },
 
