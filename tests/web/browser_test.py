@@ -299,6 +299,30 @@ class ThePointer(PageTest):
             seen = frame
         self.fail("the run went a whole turn on after \"/\"")
 
+    def test_a_right_click_opens_no_menu_and_makes_no_click(self):
+        # The browser opens its menu for each contextmenu event that reaches
+        # the window uncancelled.
+        browser.evaluate("window.__menus = 0; window.addEventListener('contextmenu',"
+                         " (e) => { if (!e.defaultPrevented) window.__menus++; })")
+        self.wait_until_running()
+        x, y = self.inner_point(200, 100)
+        browser.press(x, y, "right")
+        browser.release(x, y, "right")
+        self.assertEqual(browser.evaluate("window.__menus"), 0, "the browser's menu opened over the picture")
+        self.wait_until_served()
+        self.assertTrue(browser.evaluate(self.CURSOR_IS % "default"), "the right click switched the pointer mode")
+
+    def test_the_wheel_over_the_picture_does_not_scroll_the_page(self):
+        self.first_frame()
+        self.assertGreater(browser.evaluate("document.scrollingElement.scrollHeight - innerHeight"), 200,
+                           "this viewport shows the whole page")
+        browser.turn_wheel(*self.inner_point(200, 300), delta_y=120)
+        # Beside the window the wheel scrolls; the browser takes wheel events
+        # in order, so once this one has scrolled, the first has been dealt with.
+        browser.turn_wheel(self.picture1[0] - 40, 300, delta_y=50)
+        browser.wait_for("scrollY > 0")
+        self.assertEqual(browser.evaluate("scrollY"), 50, "the wheel over the picture scrolled the page")
+
     def test_a_left_click_with_the_right_button_in_between_is_a_click(self):
         # Left down, right down, left up, right up: the browser's pointer
         # events report only the last release of such a chord.

@@ -255,6 +255,10 @@ class Browser:
         self.call("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button=button, buttons=held,
                   clickCount=1)
 
+    def turn_wheel(self, x, y, delta_y):
+        """One notch of the wheel at (x, y), `delta_y` CSS pixels down."""
+        self.call("Input.dispatchMouseEvent", type="mouseWheel", x=x, y=y, deltaX=0, deltaY=delta_y)
+
     def move_pointer(self, x, y, buttons=0, modifiers=0):
         self.call("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y, buttons=buttons, modifiers=modifiers,
                   button="left" if buttons & 1 else "none")
