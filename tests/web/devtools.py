@@ -242,11 +242,22 @@ class Browser:
         self.call("Input.dispatchKeyEvent", type="rawKeyDown", **fields)
         self.call("Input.dispatchKeyEvent", type="keyUp", **fields)
 
-    def press(self, x, y):
-        self.call("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", buttons=1, clickCount=1)
+    # The DevTools names of the buttons, and their bits in an event's `buttons`.
+    BUTTON_BITS = {"left": 1, "right": 2, "middle": 4, "back": 8, "forward": 16}
 
-    def release(self, x, y):
-        self.call("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button="left", buttons=0, clickCount=1)
+    def press(self, x, y, button="left", held=0):
+        """Presses `button` while the buttons in `held` (bits) are down."""
+        self.call("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button=button,
+                  buttons=held | self.BUTTON_BITS[button], clickCount=1)
+
+    def release(self, x, y, button="left", held=0):
+        """Releases `button`, leaving the buttons in `held` down."""
+        self.call("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button=button, buttons=held,
+                  clickCount=1)
+
+    def turn_wheel(self, x, y, delta_y):
+        """One notch of the wheel at (x, y), `delta_y` CSS pixels down."""
+        self.call("Input.dispatchMouseEvent", type="mouseWheel", x=x, y=y, deltaX=0, deltaY=delta_y)
 
     def move_pointer(self, x, y, buttons=0, modifiers=0):
         self.call("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y, buttons=buttons, modifiers=modifiers,

@@ -34,10 +34,14 @@ mergeInto(LibraryManager.library, {
   vorn_page_listen: function (keyBuffer, keyBufferSize) {
     const picture1 = document.getElementById('Picture1');
     VornPage.picture1 = picture1;
-    const listen = (type, listener) => {
-      picture1.addEventListener(type, listener);
-      VornPage.listeners.push({ type: type, listener: listener });
+    const listen = (type, listener, options) => {
+      picture1.addEventListener(type, listener, options);
+      VornPage.listeners.push({ type: type, listener: listener, options: options });
     };
+    // The event's `button` numbers.
+    const MIDDLE_BUTTON = 1;
+    const BACK_BUTTON = 3;
+    const FORWARD_BUTTON = 4;
     listen('keydown', (event) => {
       stringToUTF8(event.key, keyBuffer, keyBufferSize);
       if (_vorn_web_key_pressed(event.shiftKey, event.ctrlKey, event.altKey, event.metaKey)) {
@@ -54,16 +58,38 @@ mergeInto(LibraryManager.library, {
     // As on the desktop, a drag that leaves the picture area goes on
     // reporting the pointer, and its release, to it.
     listen('pointerdown', (event) => picture1.setPointerCapture(event.pointerId));
-    // The press's click count, which tells a double-click's second press,
-    // comes with mousedown; the release with pointerup, before the capture
-    // is let go.
-    listen('mousedown', (event) => _vorn_web_button_pressed(event.button, event.detail, left(event), top(event)));
-    listen('pointerup', (event) => _vorn_web_button_released(event.button, left(event), top(event)));
-    // Taken away while a button is still held (the page lost the focus):
-    // the press completes no click.
+    // Every button's press and release, from the mouse events: the pointer
+    // events report a chord's further buttons as moves, so a left release
+    // while the right button is still held would never be reported. The
+    // capture retargets these too. The press's click count tells a
+    // double-click's second press.
+    //
+    // Over the picture the other buttons and the wheel are the program's,
+    // which ignores them as the desktop window does, so the browser's own
+    // actions for them are cancelled there; Ctrl with the wheel stays the
+    // browser's zoom, as Ctrl's keys stay its shortcuts.
+    listen('mousedown', (event) => {
+      // The middle button's press starts the browser's autoscroll.
+      if (event.button === MIDDLE_BUTTON) event.preventDefault();
+      _vorn_web_button_pressed(event.button, event.detail, left(event), top(event));
+    });
+    listen('mouseup', (event) => {
+      // The back and forward buttons' release goes back or forward in the
+      // history, which would end the program; a chord reports that release
+      // as a pointer move, so mouseup is the event that always comes.
+      if (event.button === BACK_BUTTON || event.button === FORWARD_BUTTON) event.preventDefault();
+      _vorn_web_button_released(event.button, left(event), top(event));
+    });
+    listen('contextmenu', (event) => event.preventDefault());
+    listen('wheel', (event) => {
+      if (!event.ctrlKey) event.preventDefault();
+    }, { passive: false });
+    // Taken away while a button is still held, or the focus gone (another
+    // window or tab, or elsewhere on the page): the press completes no click.
     listen('lostpointercapture', (event) => {
       if (event.buttons !== 0) _vorn_web_capture_lost();
     });
+    listen('blur', () => _vorn_web_capture_lost());
     picture1.focus({ preventScroll: true });
   },
 
@@ -75,7 +101,7 @@ mergeInto(LibraryManager.library, {
   vorn_page_end__deps: ['$VornPage'],
   vorn_page_end: function (message) {
     VornPage.listeners.forEach(function (entry) {
-      VornPage.picture1.removeEventListener(entry.type, entry.listener);
+      VornPage.picture1.removeEventListener(entry.type, entry.listener, entry.options);
     });
     document.getElementById('VORN').remove();
     const ending = document.getElementById('ending');
