@@ -52,8 +52,7 @@ mergeInto(LibraryManager.library, {
     const left = (event) => event.clientX - picture1.getBoundingClientRect().left;
     const top = (event) => event.clientY - picture1.getBoundingClientRect().top;
     listen('pointermove', (event) => {
-      _vorn_web_pointer_moved(left(event), top(event), event.buttons,
-                              event.shiftKey, event.ctrlKey, event.altKey);
+      _vorn_web_pointer_moved(left(event), top(event));
     });
     // As on the desktop, a drag that leaves the picture area goes on
     // reporting the pointer, and its release, to it.
