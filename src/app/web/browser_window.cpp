@@ -30,9 +30,7 @@ BrowserWindow::BrowserWindow(const FrameSet& frames, BrowserPaceClock& clock) : 
                               kFrameHeight);
         holders_[holderSlot(holderNumber)] = CanvasPicture(holderNumber);
     }
-}
-
-void BrowserWindow::listen() {
+    // Input that comes before the form's first event service waits for it.
     listening = this;
     vorn_page_listen(keyBuffer_.data(), keyBuffer_.size());
 }

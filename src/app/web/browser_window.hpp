@@ -27,13 +27,11 @@ private:
 // form the input the page reports.
 class BrowserWindow final : public PlatformWindow {
 public:
-    // Makes the holders' pictures from `frames`, which may go afterwards.
+    // Makes the holders' pictures from `frames`, which may go afterwards, and
+    // starts listening to the page's input.
     BrowserWindow(const FrameSet& frames, BrowserPaceClock& clock);
     BrowserWindow(const BrowserWindow&) = delete;
     BrowserWindow& operator=(const BrowserWindow&) = delete;
-
-    // Starts listening to the page's input.
-    void listen();
 
     const FramePicture* holderPicture(int holderNumber) const override;
     // The browser shows the drawing at its next paint, which comes at the

@@ -8,28 +8,17 @@
 #include "app/web/browser_window.hpp"
 #include "frames/frame_set.hpp"
 
-namespace {
-
-vorn::web::BrowserWindow& makeWindow(vorn::web::BrowserPaceClock& clock) {
+int main() {
     using namespace vorn;
     try {
-        // The decoded set is let go once the page holds the pictures.
+        // The window, the clock and the form live until the program ends
+        // from inside event service; the decoded set is let go once the page
+        // holds the pictures.
+        static web::BrowserPaceClock clock;
         static web::BrowserWindow window(FrameSet::loadEmbedded(), clock);
-        return window;
+        static VORN form(window, clock);
+        form.RunSequencer();
     } catch (const std::exception& error) {
         web::endProgram(1, startFailureMessage(error));
     }
-}
-
-}  // namespace
-
-int main() {
-    using namespace vorn;
-    // The window, the clock and the form live until the program ends from
-    // inside event service.
-    static web::BrowserPaceClock clock;
-    web::BrowserWindow& window = makeWindow(clock);
-    static VORN form(window, clock);
-    window.listen();
-    form.RunSequencer();
 }
