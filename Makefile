@@ -44,7 +44,7 @@ test:
 # keeps every core busy.
 STRESS_COUNT ?= 10
 test-stress:
-	@$(DEPS) run test web
+	@$(DEPS) run test windows web stress
 	@./scripts/stress-test.sh $(STRESS_COUNT)
 
 # The unit suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
