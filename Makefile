@@ -11,7 +11,7 @@ WINDOWS_DIR = $(call preset_dir,windows)
 # The web build's page (src/app/web writes it into the web preset's folder).
 WEB_SITE = $(call preset_dir,web)/site
 
-.PHONY: all deps configure build run test test-asan test-stress bench docs golden-frames package windows web web-run soak clean fuzz fuzz-smoke
+.PHONY: all deps configure build run test test-fresh test-asan test-stress bench docs golden-frames package windows web web-run soak clean fuzz fuzz-smoke
 
 all: build
 
@@ -128,6 +128,14 @@ fuzz:
 fuzz-smoke:
 	@$(DEPS) run test
 	@./scripts/fuzz.sh 30
+
+# `make test` in a fresh Debian root file system of RELEASE (bookworm or
+# trixie) with only git, make and ca-certificates, on this checkout's current
+# commit: as a newcomer's machine runs it. Needs root.
+RELEASE ?= bookworm
+test-fresh:
+	@$(DEPS) fresh
+	@./scripts/test-fresh.sh $(RELEASE)
 
 clean:
 	@for preset in $$(cmake --list-presets | sed -n 's/^  "\([^"]*\)".*/\1/p'); do \
