@@ -21,8 +21,8 @@ PixelBox inset(PixelBox box, int margin) {
     return {{box.columns.first + margin, box.columns.last - margin}, {box.rows.first + margin, box.rows.last - margin}};
 }
 
-// The proportions of the window at one icon size. The two sizes are laid out
-// separately because halving the large layout would leave the small icon
+// The proportions of the window at one icon size. The sizes are laid out
+// separately because shrinking the large layout would leave the small icons
 // with a blurred-out caption and no visible buttons.
 struct WindowLayout {
     PixelBox window;        // outer edge of the frame outline
