@@ -1,5 +1,6 @@
-# The program's identity on the desktop: its application version, its icon
-# files and, on Windows, its version record. Everything derives from the
+# The program's identity on the desktop: its application ID, its application
+# version, its icon files, its desktop entry and software-centre listing and,
+# on Windows, its version record. Everything derives from the
 # version given to project() in the top CMakeLists.txt.
 #
 # Including this file more than once is harmless: it only sets variables,
@@ -22,24 +23,42 @@ macro(vorn_set_desktop_identity_variables)
     endif()
   endforeach()
 
-  # Written by tools/vorn-icon at build time (target vorn_icon_files).
+  # The application ID, in reverse-DNS form as the desktop-entry and AppStream
+  # specifications want it. It names the desktop entry, the metainfo and the
+  # theme icon, and is Qt's desktop file name, hence the Wayland app_id that a
+  # compositor matches to the entry. The project owns no domain; example.org
+  # is reserved (RFC 2606) and so can never name someone else's program.
+  set(VORN_APP_ID "org.example.vorn")
+  # The day this version was released, for the software centre's listing.
+  set(VORN_RELEASE_DATE "2026-12-09")
+
+  # Written by tools/vorn-icon at build time (target vorn_icon_files): the
+  # icon file, and a PNG for the hicolor theme at each size a Linux desktop
+  # draws a launcher or window icon at.
   set(VORN_ICON_DIR "${PROJECT_BINARY_DIR}/icons")
   set(VORN_ICON_FILE "${VORN_ICON_DIR}/vorn.ico")
-  set(VORN_ICON_PNG_16 "${VORN_ICON_DIR}/vorn-16.png")
-  set(VORN_ICON_PNG_32 "${VORN_ICON_DIR}/vorn-32.png")
+  set(VORN_ICON_THEME_SIZES 16 24 32 48 64 128 256)
+  set(VORN_ICON_THEME_PNGS "")
+  foreach(size ${VORN_ICON_THEME_SIZES})
+    set(VORN_ICON_PNG_${size} "${VORN_ICON_DIR}/vorn-${size}.png")
+    list(APPEND VORN_ICON_THEME_PNGS "${VORN_ICON_PNG_${size}}")
+  endforeach()
 
   set(VORN_MANIFEST_FILE "${PROJECT_SOURCE_DIR}/packaging/vorn.exe.manifest")
   set(VORN_RESOURCE_SCRIPT "${PROJECT_BINARY_DIR}/packaging/vorn.rc")
-  set(VORN_DESKTOP_ENTRY "${PROJECT_BINARY_DIR}/packaging/vorn.desktop")
+  set(VORN_DESKTOP_ENTRY "${PROJECT_BINARY_DIR}/packaging/${VORN_APP_ID}.desktop")
+  set(VORN_METAINFO "${PROJECT_BINARY_DIR}/packaging/${VORN_APP_ID}.metainfo.xml")
 endmacro()
 
 vorn_set_desktop_identity_variables()
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vorn.rc.in ${VORN_RESOURCE_SCRIPT} @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vorn.desktop.in ${VORN_DESKTOP_ENTRY} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/vorn.metainfo.xml.in ${VORN_METAINFO} @ONLY)
 
 # vorn_attach_desktop_identity(<target>): gives the program target
-#  - the compile definition VORN_APPLICATION_VERSION="1.00" (for
-#    QCoreApplication::setApplicationVersion),
+#  - the compile definitions VORN_APPLICATION_VERSION="1.00" (for
+#    QCoreApplication::setApplicationVersion) and VORN_APP_ID (for
+#    QGuiApplication::setDesktopFileName),
 #  - on Windows, the resource script with the version record and vorn.ico,
 #  - elsewhere, a Qt resource with the window icon at :/icons/vorn-16.png and
 #    :/icons/vorn-32.png; there the caller must have found Qt 6 (Core) in its
@@ -49,7 +68,8 @@ function(vorn_attach_desktop_identity target)
   if(NOT TARGET vorn_icon_files)
     message(FATAL_ERROR "vorn_attach_desktop_identity: tools/vorn-icon must be added before ${target}")
   endif()
-  target_compile_definitions(${target} PRIVATE VORN_APPLICATION_VERSION="${VORN_APPLICATION_VERSION}")
+  target_compile_definitions(${target} PRIVATE VORN_APPLICATION_VERSION="${VORN_APPLICATION_VERSION}"
+                                               VORN_APP_ID="${VORN_APP_ID}")
   add_dependencies(${target} vorn_icon_files)
 
   if(WIN32)

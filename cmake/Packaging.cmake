@@ -1,7 +1,7 @@
 # Installing VORN and packaging it for Debian with CPack.
 #
-# `cmake --install` puts bin/vorn, the desktop entry and the hicolor icons
-# under the prefix; `make package` (the CPack `package` target) builds
+# `cmake --install` puts bin/vorn, the desktop entry, the AppStream metainfo
+# and the hicolor icons under the prefix; `make package` (the CPack `package` target) builds
 # vorn_<version>_<arch>.deb in the build directory. A Windows build packs a
 # zip instead (cmake/WindowsPackaging.cmake).
 include(${PROJECT_SOURCE_DIR}/cmake/DesktopIdentity.cmake)
@@ -20,10 +20,11 @@ if(TARGET vorn)
 endif()
 
 install(FILES ${VORN_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(size 16 32)
+install(FILES ${VORN_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size ${VORN_ICON_THEME_SIZES})
   install(FILES ${VORN_ICON_PNG_${size}}
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-          RENAME vorn.png)
+          RENAME ${VORN_APP_ID}.png)
 endforeach()
 
 set(CPACK_GENERATOR DEB)

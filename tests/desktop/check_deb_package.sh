@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack into a temporary folder, unpacks it
 # with dpkg-deb and checks that it installs the program, its desktop entry
-# and its icons, and depends on the Qt runtime it needs.
+# and its software-centre metainfo, both named by the application ID and
+# valid to their own checkers, its icon at every theme size, and that it
+# depends on the Qt runtime it needs.
 #
-# Usage: check_deb_package.sh <CPackConfig.cmake> <expected version>
+# Usage: check_deb_package.sh <CPackConfig.cmake> <expected version> <application ID> <icon sizes, comma-separated>
 set -euo pipefail
 config="$1"
 version="$2"
+app_id="$3"
+IFS=, read -r -a icon_sizes <<<"$4"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -28,15 +32,29 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 dpkg-deb -x "$deb" "$work/root"
-for path in usr/bin/vorn \
-            usr/share/applications/vorn.desktop \
-            usr/share/icons/hicolor/16x16/apps/vorn.png \
-            usr/share/icons/hicolor/32x32/apps/vorn.png; do
+entry="usr/share/applications/$app_id.desktop"
+metainfo="usr/share/metainfo/$app_id.metainfo.xml"
+for path in usr/bin/vorn "$entry" "$metainfo"; do
   [ -f "$work/root/$path" ] || fail "package lacks /$path"
 done
 [ -x "$work/root/usr/bin/vorn" ] || fail "/usr/bin/vorn is not executable"
-file "$work/root/usr/share/icons/hicolor/16x16/apps/vorn.png" | grep -q '16 x 16' || fail "16x16 icon is not 16 x 16"
-file "$work/root/usr/share/icons/hicolor/32x32/apps/vorn.png" | grep -q '32 x 32' || fail "32x32 icon is not 32 x 32"
+for size in "${icon_sizes[@]}"; do
+  icon="usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+  file "$work/root/$icon" | grep -q "$size x $size" || fail "/$icon is missing or not $size x $size"
+done
+# The entry names the theme icon, and the metainfo the entry, by the ID.
+if [ -f "$work/root/$entry" ]; then
+  grep -qx "Icon=$app_id" "$work/root/$entry" || fail "$entry does not name the icon $app_id"
+  desktop-file-validate "$work/root/$entry" || fail "desktop-file-validate rejects $entry"
+fi
+if [ -f "$work/root/$metainfo" ]; then
+  grep -q "<id>$app_id</id>" "$work/root/$metainfo" || fail "$metainfo does not carry the ID $app_id"
+  grep -q "<release version=\"$version\"" "$work/root/$metainfo" || fail "$metainfo lacks the release $version"
+  # The whole tree, so that the entry the metainfo launches must be there
+  # too. --no-net: the screenshot's address is not fetched; its form is
+  # checked.
+  appstreamcli validate-tree --no-net --pedantic "$work/root" || fail "appstreamcli rejects the package's metainfo"
+fi
 
 [ "$(dpkg-deb -f "$deb" Package)" = vorn ] || fail "package name is not vorn"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is $(dpkg-deb -f "$deb" Version), expected $version"

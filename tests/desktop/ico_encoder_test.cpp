@@ -105,4 +105,15 @@ TEST(IcoEncoder, RejectsImagesAnIconCannotHold) {
     EXPECT_THROW(vorn::icon::encodeIco({}), std::invalid_argument) << "no images";
 }
 
+// Catches a PNG entry whose size wraps in the directory's one-byte fields
+// (257 would read as 1) or that holds no image at all.
+TEST(IcoEncoder, RejectsPngEntriesAnIconCannotHold) {
+    const std::vector<std::uint8_t> somePng(8, 0x89);
+    const vorn::icon::PngIconEntry cases[] = {{257, somePng}, {0, somePng}, {256, {}}};
+    for (const auto& entry : cases) {
+        const std::vector<vorn::icon::PngIconEntry> pngs = {entry};
+        EXPECT_THROW(vorn::icon::encodeIco({}, pngs), std::invalid_argument) << entry.size << " px";
+    }
+}
+
 }  // namespace

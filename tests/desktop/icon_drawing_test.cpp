@@ -46,6 +46,18 @@ TEST(WindowIcon, ShowsFrameCaptionButtonsAndClientAreaAtBothSizes) {
         {32, 15, 20, IconRole::kClient},
         {32, 31, 31, IconRole::kShadow},
         {32, 31, 0, IconRole::kTransparent},
+        // 24 x 24, the taskbar's size at 100 %: a border, a caption with a title line and three buttons.
+        {24, 0, 0, IconRole::kTransparent},
+        {24, 0, 1, IconRole::kFrameOutline},
+        {24, 1, 2, IconRole::kFrameFace},
+        {24, 2, 3, IconRole::kCaption},
+        {24, 4, 5, IconRole::kCaptionText},
+        {24, 17, 5, IconRole::kCaptionButton},
+        {24, 9, 5, IconRole::kCaptionButton},
+        {24, 11, 5, IconRole::kCaption},
+        {24, 10, 8, IconRole::kFrameOutline},
+        {24, 10, 15, IconRole::kClient},
+        {24, 23, 23, IconRole::kShadow},
     };
     for (const Case& c : cases) {
         const vorn::IndexedImage roles = drawWindowIcon(c.size);
@@ -56,8 +68,36 @@ TEST(WindowIcon, ShowsFrameCaptionButtonsAndClientAreaAtBothSizes) {
 }
 
 TEST(WindowIcon, RejectsSizesWithoutALayout) {
-    for (int size : {0, 15, 24, 48, -16}) {
+    for (int size : {0, 15, 48, -16}) {
         EXPECT_THROW(drawWindowIcon(size), std::invalid_argument) << size;
+    }
+}
+
+// Catches a resampled or wrongly based enlargement: every pixel of the larger
+// icon must be its source pixel's role, as a whole block.
+TEST(WindowIcon, LargerSizesAreWholeNumberEnlargementsOfADrawnOne) {
+    const struct {
+        int size;
+        int drawnAt;
+    } cases[] = {{48, 16}, {64, 32}, {128, 32}, {256, 32}};
+    for (const auto& c : cases) {
+        const vorn::IndexedImage drawn = drawWindowIcon(c.drawnAt);
+        const vorn::IndexedImage enlarged = windowIconAt(c.size);
+        ASSERT_EQ(enlarged.width, c.size);
+        ASSERT_EQ(enlarged.height, c.size);
+        const int factor = c.size / c.drawnAt;
+        for (int y = 0; y < c.size; ++y) {
+            for (int x = 0; x < c.size; ++x) {
+                ASSERT_EQ(enlarged.at(x, y), drawn.at(x / factor, y / factor)) << c.size << " px at " << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_EQ(windowIconAt(24).pixels, drawWindowIcon(24).pixels) << "24 is drawn, not enlarged";
+}
+
+TEST(WindowIcon, RefusesSizesThatNeedResamplingOrDoNotFitAnIconFile) {
+    for (int size : {0, 40, 100, 272, 512}) {
+        EXPECT_THROW(windowIconAt(size), std::invalid_argument) << size;
     }
 }
 

@@ -75,20 +75,58 @@ TEST(DisplayScale, CentresTheWindowAndKeepsTheTopLeftOfALargerOneOnTheScreen) {
 TEST(DisplayScale, AMoveToAScreenOfAnotherDensityScalesTheWindowAnew) {
     const PixelRect monitor{1920, 0, 2560, 1400};
     const PixelSize frameAt192{24, 62};
-    const WindowPlacement larger = rescaledWindow(192, monitor, frameAt192, {2000, 100});
+    DpiChange change;
+    const WindowPlacement larger = change.placementAt(192, monitor, frameAt192, {2000, 100}, WindowMove::kOther);
     EXPECT_EQ(larger, (WindowPlacement{2, {2000, 100, 1190, 1168}}));
 
-    // The suggested corner would put the window past the work area's right
-    // and bottom edges: it moves back just far enough.
-    const WindowPlacement pushedBack = rescaledWindow(192, monitor, frameAt192, {4000, 900});
-    EXPECT_EQ(pushedBack.whole, (PixelRect{1920 + 2560 - 1190, 1400 - 1168, 1190, 1168}));
-
     // Back on a 100 % screen the window is its own size again.
-    const WindowPlacement smaller = rescaledWindow(96, {0, 0, 1920, 1040}, {16, 39}, {300, 200});
+    const WindowPlacement smaller = change.placementAt(96, {0, 0, 1920, 1040}, {16, 39}, {300, 200}, WindowMove::kOther);
     EXPECT_EQ(smaller, (WindowPlacement{1, {300, 200, 599, 592}}));
 
     const WindowPlacement atStart = centredWindow(144, {0, 0, 1920, 1040}, {20, 50});
     EXPECT_EQ(atStart, (WindowPlacement{1, {658, 218, 603, 603}}));
+}
+
+// Catches a window clamped onto the work area while the operator drags it
+// (it jumps away from the pointer at the monitor boundary), and one left off
+// the screen after a change outside a drag.
+TEST(DisplayScale, ADensityChangeKeepsTheSuggestedCornerOnlyInsideACaptionDrag) {
+    const PixelRect monitor{1920, 0, 2560, 1400};
+    const PixelSize frameAt192{24, 62};
+    const PixelPoint pastTheEdges{4000, 900};
+    const struct {
+        WindowMove move;
+        PixelPoint expected;
+    } cases[] = {
+        {WindowMove::kCaptionDrag, pastTheEdges},
+        {WindowMove::kOther, {1920 + 2560 - 1190, 1400 - 1168}},
+    };
+    for (const auto& c : cases) {
+        DpiChange change;
+        const WindowPlacement placed = change.placementAt(192, monitor, frameAt192, pastTheEdges, c.move);
+        EXPECT_EQ(placed.whole, (PixelRect{c.expected.x, c.expected.y, 1190, 1168}))
+            << (c.move == WindowMove::kCaptionDrag ? "in a caption drag" : "outside a drag");
+    }
+}
+
+// Catches the size question and the change fitting the scale to different
+// work areas (the window's present monitor, the suggested rectangle's): the
+// size applied must be the one the window system was told.
+TEST(DisplayScale, ADensityChangeAppliesTheScaleItsSizeQuestionWasAnswered) {
+    const PixelSize frame{24, 62};
+    const PixelRect roomy{0, 0, 2560, 1400};    // scale 2 fits at 192 dpi
+    const PixelRect cramped{0, 0, 1280, 1000};  // only scale 1 fits
+    DpiChange change;
+    const PixelSize asked = change.sizeAt(192, roomy, frame);
+    EXPECT_EQ(asked, (PixelSize{1190, 1168}));
+    const WindowPlacement applied = change.placementAt(192, cramped, frame, {0, 0}, WindowMove::kCaptionDrag);
+    EXPECT_EQ(applied.scale, 2);
+    EXPECT_EQ((PixelSize{applied.whole.width, applied.whole.height}), asked);
+
+    // The answer holds for its own density and its own change only.
+    change.sizeAt(192, roomy, frame);
+    EXPECT_EQ(change.placementAt(288, cramped, frame, {0, 0}, WindowMove::kOther).scale, 1) << "another density";
+    EXPECT_EQ(change.placementAt(192, cramped, frame, {0, 0}, WindowMove::kOther).scale, 1) << "a later change";
 }
 
 TEST(DisplayScale, APointerOnAFramePixelGivesTheSameUnitsAtEveryScale) {

@@ -128,29 +128,60 @@ void putImage(std::vector<std::uint8_t>& out, const IconImage& image) {
     }
 }
 
+void requireValid(const PngIconEntry& entry, std::size_t number) {
+    if (entry.size < 1 || entry.size > kMaxIconSide || entry.png.empty()) {
+        throw std::invalid_argument("ico encoder: PNG entry " + std::to_string(number) + ": " +
+                                    std::to_string(entry.png.size()) + " bytes at size " + std::to_string(entry.size) +
+                                    " (needs bytes, and a size of 1..256)");
+    }
+}
+
+// A PNG entry's directory line: the colour count and depth fields describe
+// the bitmap an entry would decode to, 32-bit RGBA.
+void putDirectoryEntry(std::vector<std::uint8_t>& out, const PngIconEntry& entry, std::uint32_t offset) {
+    putU8(out, static_cast<std::uint32_t>(entry.size) & 0xFF);
+    putU8(out, static_cast<std::uint32_t>(entry.size) & 0xFF);
+    putU8(out, 0);   // colours: 0, not a palette image
+    putU8(out, 0);   // reserved
+    putU16(out, 1);  // colour planes
+    putU16(out, 32);
+    putU32(out, static_cast<std::uint32_t>(entry.png.size()));
+    putU32(out, offset);
+}
+
 }  // namespace
 
-std::vector<std::uint8_t> encodeIco(std::span<const IconImage> images) {
-    if (images.empty() || images.size() > kMaxImages) {
-        throw std::invalid_argument("ico encoder: " + std::to_string(images.size()) +
-                                    " images (an icon holds 1..65535)");
+std::vector<std::uint8_t> encodeIco(std::span<const IconImage> images, std::span<const PngIconEntry> pngs) {
+    const std::size_t entries = images.size() + pngs.size();
+    if (entries == 0 || entries > kMaxImages) {
+        throw std::invalid_argument("ico encoder: " + std::to_string(entries) + " images (an icon holds 1..65535)");
     }
     for (std::size_t i = 0; i < images.size(); ++i) {
         requireValid(images[i], i);
+    }
+    for (std::size_t i = 0; i < pngs.size(); ++i) {
+        requireValid(pngs[i], i);
     }
 
     std::vector<std::uint8_t> out;
     putU16(out, 0);  // reserved
     putU16(out, kIconResourceType);
-    putU16(out, static_cast<std::uint32_t>(images.size()));
+    putU16(out, static_cast<std::uint32_t>(entries));
 
-    std::uint32_t offset = kIconDirSize + kIconDirEntrySize * static_cast<std::uint32_t>(images.size());
+    std::uint32_t offset = kIconDirSize + kIconDirEntrySize * static_cast<std::uint32_t>(entries);
     for (const IconImage& image : images) {
         putDirectoryEntry(out, image, offset);
         offset += entryBytes(image);
     }
+    for (const PngIconEntry& entry : pngs) {
+        putDirectoryEntry(out, entry, offset);
+        offset += static_cast<std::uint32_t>(entry.png.size());
+    }
     for (const IconImage& image : images) {
         putImage(out, image);
+    }
+    for (const PngIconEntry& entry : pngs) {
+        out.insert(out.end(), entry.png.begin(), entry.png.end());
     }
     return out;
 }

@@ -21,8 +21,8 @@ PixelBox inset(PixelBox box, int margin) {
     return {{box.columns.first + margin, box.columns.last - margin}, {box.rows.first + margin, box.rows.last - margin}};
 }
 
-// The proportions of the window at one icon size. The two sizes are laid out
-// separately because halving the large layout would leave the small icon
+// The proportions of the window at one icon size. The sizes are laid out
+// separately because shrinking the large layout would leave the small icons
 // with a blurred-out caption and no visible buttons.
 struct WindowLayout {
     PixelBox window;        // outer edge of the frame outline
@@ -38,12 +38,25 @@ WindowLayout layoutFor(int size) {
     switch (size) {
         case kSmallIconSize:
             return {{{0, 14}, {0, 14}}, 1, 0, 4, 2, 2, 0};
+        case kTaskbarIconSize:
+            return {{{0, 21}, {1, 21}}, 2, 1, 5, 3, 3, 3};
         case kLargeIconSize:
             return {{{0, 29}, {1, 29}}, 2, 1, 6, 4, 3, 7};
         default:
             throw std::invalid_argument("window icon: no layout for size " + std::to_string(size) +
-                                        " (only 16 and 32 are drawn)");
+                                        " (only 16, 24 and 32 are drawn)");
     }
+}
+
+// Each pixel of `image` as a factor x factor block.
+IndexedImage enlarged(const IndexedImage& image, int factor) {
+    IndexedImage result(image.width * factor, image.height * factor, 0);
+    for (int y = 0; y < result.height; ++y) {
+        for (int x = 0; x < result.width; ++x) {
+            result.at(x, y) = image.at(x / factor, y / factor);
+        }
+    }
+    return result;
 }
 
 void paint(IndexedImage& image, PixelBox box, IconRole role) {
@@ -93,6 +106,22 @@ IndexedImage drawWindowIcon(int size) {
     paint(image, {contents.columns, {separatorRow, separatorRow}}, IconRole::kFrameOutline);
     paint(image, {contents.columns, {separatorRow + 1, contents.rows.last}}, IconRole::kClient);
     return image;
+}
+
+IndexedImage windowIconAt(int size) {
+    constexpr int kLargestIcon = 256;
+    if (size == kSmallIconSize || size == kTaskbarIconSize || size == kLargeIconSize) {
+        return drawWindowIcon(size);
+    }
+    if (size > 0 && size <= kLargestIcon) {
+        for (const int drawn : {kLargeIconSize, kSmallIconSize}) {
+            if (size % drawn == 0) {
+                return enlarged(drawWindowIcon(drawn), size / drawn);
+            }
+        }
+    }
+    throw std::invalid_argument("window icon: size " + std::to_string(size) +
+                                " is neither drawn nor a whole multiple of 16 up to 256");
 }
 
 }  // namespace vorn::icon

@@ -19,15 +19,24 @@ enum class IconRole : std::uint8_t {
     kClient,
 };
 
-// The icon sizes the program carries, in pixels (square images).
+// The sizes the window is laid out for pixel by pixel, in pixels (square
+// images). 16 and 32 are the icon's first images; 24 is the Windows taskbar's
+// at 100 % and cannot be had from either by a whole-number enlargement.
 inline constexpr int kSmallIconSize = 16;
+inline constexpr int kTaskbarIconSize = 24;
 inline constexpr int kLargeIconSize = 32;
 
 // Draws a generic window (frame, blue caption bar with small buttons, white
 // client area, a shadow to the lower right) as a size x size picture whose
-// pixels are IconRole values. `size` must be kSmallIconSize or
-// kLargeIconSize; any other size throws std::invalid_argument, because the
-// layout is designed pixel by pixel for those two.
+// pixels are IconRole values. `size` must be one of the three laid-out
+// sizes; any other throws std::invalid_argument.
 IndexedImage drawWindowIcon(int size);
+
+// The icon at any size a desktop asks for, never resampled: drawn when
+// `size` is laid out, else the 32-pixel drawing enlarged by a whole number
+// when `size` is a multiple of 32, else the 16-pixel one when a multiple of
+// 16 (so 48 is 16 x 3, 64 is 32 x 2, 256 is 32 x 8). Other sizes, and sizes
+// above 256 (the largest an icon file holds), throw std::invalid_argument.
+IndexedImage windowIconAt(int size);
 
 }  // namespace vorn::icon

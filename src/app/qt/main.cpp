@@ -44,7 +44,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorn"));
     QApplication::setApplicationVersion(QStringLiteral(VORN_APPLICATION_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("vorn"));
+    // The Wayland app_id, by which the compositor finds the desktop entry and
+    // its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORN_APP_ID));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/vorn-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/vorn-32.png"), QSize(32, 32));

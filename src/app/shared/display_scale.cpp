@@ -61,14 +61,25 @@ WindowPlacement centredWindow(int dpi, PixelRect workArea, PixelSize frame) {
     return {scale, {at.x, at.y, whole.width, whole.height}};
 }
 
-WindowPlacement rescaledWindow(int dpi, PixelRect workArea, PixelSize frame, PixelPoint topLeft) {
+PixelSize DpiChange::sizeAt(int dpi, PixelRect workArea, PixelSize frame) {
     const int scale = windowScale(dpi, {workArea.width, workArea.height}, frame);
+    answered_ = Answer{dpi, scale};
+    return wholeWindow(scale, frame);
+}
+
+WindowPlacement DpiChange::placementAt(int dpi, PixelRect workArea, PixelSize frame, PixelPoint suggestedTopLeft,
+                                       WindowMove move) {
+    const int scale = answered_ && answered_->dpi == dpi ? answered_->scale
+                                                         : windowScale(dpi, {workArea.width, workArea.height}, frame);
+    answered_.reset();
     const PixelSize whole = wholeWindow(scale, frame);
-    const int right = workArea.left + std::max(0, workArea.width - whole.width);
-    const int bottom = workArea.top + std::max(0, workArea.height - whole.height);
-    return {scale,
-            {std::clamp(topLeft.x, workArea.left, right), std::clamp(topLeft.y, workArea.top, bottom), whole.width,
-             whole.height}};
+    PixelPoint at = suggestedTopLeft;
+    if (move == WindowMove::kOther) {
+        const int right = workArea.left + std::max(0, workArea.width - whole.width);
+        const int bottom = workArea.top + std::max(0, workArea.height - whole.height);
+        at = {std::clamp(at.x, workArea.left, right), std::clamp(at.y, workArea.top, bottom)};
+    }
+    return {scale, {at.x, at.y, whole.width, whole.height}};
 }
 
 }  // namespace vorn

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "app/shared/window_size.hpp"
 
 // How big the window is drawn on a screen of a given pixel density, the same
@@ -61,10 +63,38 @@ struct WindowPlacement {
 // frame of `frame` pixels, and centred on it.
 WindowPlacement centredWindow(int dpi, PixelRect workArea, PixelSize frame);
 
-// The window after it moved to a screen of another density: scaled anew for
-// that screen, its top-left corner at `topLeft` (where the window system
-// suggests), moved only as far as keeps it on `workArea` (its top-left corner,
-// if it is larger).
-WindowPlacement rescaledWindow(int dpi, PixelRect workArea, PixelSize frame, PixelPoint topLeft);
+// Whether the operator is moving the window by its caption: the window
+// system's move loop then keeps the window under the pointer, and any other
+// move would make it jump away and be snapped back.
+enum class WindowMove { kCaptionDrag, kOther };
+
+// The window's answer to a change of density: a move to a monitor of another
+// density, or a new scale setting of its own. The window system first asks
+// the size the window will take at the new density (sizeAt), then suggests a
+// rectangle of that size and has the window take it (placementAt). The two
+// answers must agree, or the size applied is not the one the system asked
+// about, so placementAt keeps the scale sizeAt gave for the same density even
+// where its own work area would fit another.
+class DpiChange {
+public:
+    // The whole window's size at `dpi`, scaled to fit `workArea` with a frame
+    // of `frame` pixels.
+    PixelSize sizeAt(int dpi, PixelRect workArea, PixelSize frame);
+
+    // The window's scale and place at `dpi`: the scale sizeAt last gave for
+    // `dpi`, else the one that fits `workArea`. Inside a caption drag its
+    // top-left corner is `suggestedTopLeft` as it is; otherwise it is moved
+    // only as far as keeps the window on `workArea` (its top-left corner, if
+    // it is larger). Forgets what sizeAt gave: the change is complete.
+    WindowPlacement placementAt(int dpi, PixelRect workArea, PixelSize frame, PixelPoint suggestedTopLeft,
+                                WindowMove move);
+
+private:
+    struct Answer {
+        int dpi = 0;
+        int scale = 0;
+    };
+    std::optional<Answer> answered_;
+};
 
 }  // namespace vorn

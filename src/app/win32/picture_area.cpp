@@ -65,7 +65,7 @@ PictureArea::PictureArea(HWND parent, HINSTANCE instance, int scale) : scaled_{s
     // Keys arrive as the characters they type, also while an input method
     // for Chinese, Japanese or Korean is active: the area takes no
     // composition, which would swallow them.
-    ImmAssociateContextEx(window_, nullptr, 0);
+    ImmAssociateContext(window_, nullptr);
     notePointerRest();
 }
 
@@ -90,6 +90,11 @@ InputEvents PictureArea::takeEvents() { return std::exchange(events_, {}); }
 
 bool PictureArea::show(const DibPicture& picture) {
     picture_ = &picture;
+    // Minimised, nobody sees the window: the form's passes go on, and the
+    // processor is not woken to draw each frame. Restoring redraws it.
+    if (IsIconic(GetAncestor(window_, GA_ROOT))) {
+        return true;
+    }
     const HDC dc = GetDC(window_);
     if (dc == nullptr) {
         return false;
@@ -105,6 +110,8 @@ bool PictureArea::show(const DibPicture& picture) {
     MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     return drawn;
 }
+
+void PictureArea::redrawNow() { RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
 void PictureArea::setPointerMode(PointerMode mode) {
     mode_ = mode;

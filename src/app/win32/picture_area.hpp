@@ -35,8 +35,11 @@ public:
 
     // Makes `picture` the area's picture (not copied; it must outlive its
     // showing) and draws it before returning. False, with the reason in
-    // GetLastError, when it could not be drawn.
+    // GetLastError, when it could not be drawn. While the window is
+    // minimised it is only kept, for redrawNow.
     bool show(const DibPicture& picture);
+    // Draws the area and its picture before returning.
+    void redrawNow();
     void setPointerMode(PointerMode mode);
 
 private:

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/shared/display_scale.hpp"
+#include "app/win32/starting_cursor.hpp"
 #include "app/win32/win32_error.hpp"
 #include "app/shared/caption.hpp"
 #include "app/shared/window_size.hpp"
@@ -63,16 +64,22 @@ std::optional<PixelRect> workAreaOf(HMONITOR monitor) {
     return toPixelRect(info.rcWork);
 }
 
-// The window's place on `monitor` when it moves there at `dpi`, at
-// `topLeft`; none if the monitor cannot be read, and the window then keeps
-// its size.
-std::optional<WindowPlacement> placementAfterMove(HMONITOR monitor, UINT dpi, PixelPoint topLeft) {
-    const auto work = workAreaOf(monitor);
+// The work area of the monitor that holds most of `window`, and what the
+// border and caption add at `dpi`: what a density change is fitted to. Both
+// messages of one change read the same monitor, since the window does not
+// move between them. None if either cannot be read.
+struct DpiChangeArea {
+    PixelRect workArea;
+    PixelSize frame;
+};
+
+std::optional<DpiChangeArea> dpiChangeArea(HWND window, UINT dpi) {
+    const auto work = workAreaOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
     const auto frame = frameSizeAt(dpi);
     if (!work || !frame) {
         return std::nullopt;
     }
-    return rescaledWindow(static_cast<int>(dpi), *work, *frame, topLeft);
+    return DpiChangeArea{*work, *frame};
 }
 
 // The window at start: scaled for the monitor that holds the pointer and
@@ -99,7 +106,7 @@ WindowPlacement startingPlacement() {
 
 }  // namespace
 
-Win32Window::Win32Window(HINSTANCE instance, const FrameSet& frameSet) {
+Win32Window::Win32Window(HINSTANCE instance, const FrameSet& frameSet) : instance_(instance) {
     registerWindowClass(instance, &Win32Window::procedure);
     PictureArea::registerClass(instance);
 
@@ -111,6 +118,7 @@ Win32Window::Win32Window(HINSTANCE instance, const FrameSet& frameSet) {
         throwLastError("cannot make the window");
     }
     picture1_ = std::make_unique<PictureArea>(window_, instance, placed.scale);
+    icons_.apply(window_, instance, kIconResource, GetDpiForWindow(window_));
 
     holders_.reserve(kFrameCount);
     for (int holderNumber = 1; holderNumber <= kFrameCount; ++holderNumber) {
@@ -124,24 +132,14 @@ void Win32Window::show(int showCommand) {
     // Keys must reach Picture1 without a click.
     SetForegroundWindow(window_);
     SetFocus(picture1_->handle());
-    endStartingCursor();
+    // The program only ever peeks at its messages.
+    endStartingCursor(window_);
 }
 
-void Win32Window::endStartingCursor() {
-    // Windows shows the "working in background" pointer after a program
-    // starts until its first GetMessage, and this one only ever peeks. A
-    // message of no meaning, posted and at once taken back with GetMessage,
-    // ends it; the filter leaves every other message queued for the form's
-    // event service.
-    if (PostMessageW(window_, WM_NULL, 0, 0)) {
-        MSG message{};
-        GetMessageW(&message, window_, WM_NULL, WM_NULL);
-    }
-}
-
-void Win32Window::rescale(int scale, const PixelRect& whole) {
+void Win32Window::rescale(int scale, const PixelRect& whole, UINT dpi) {
     SetWindowPos(window_, nullptr, whole.left, whole.top, whole.width, whole.height, SWP_NOZORDER | SWP_NOACTIVATE);
     picture1_->setScale(scale);
+    icons_.apply(window_, instance_, kIconResource, dpi);
 }
 
 const FramePicture* Win32Window::holderPicture(int holderNumber) const {
@@ -206,22 +204,43 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
                 return 0;
             }
             return DefWindowProcW(window, message, wParam, lParam);
+        case WM_ENTERSIZEMOVE:
+        case WM_EXITSIZEMOVE:
+            // The move loop of a caption drag (the window cannot be resized).
+            if (self != nullptr) {
+                self->move_ = message == WM_ENTERSIZEMOVE ? WindowMove::kCaptionDrag : WindowMove::kOther;
+            }
+            return 0;
         case WM_GETDPISCALEDSIZE:
             // Moving to a monitor of another density: the size there is the
             // window's own whole-number one, not the system's proportional
             // guess.
-            if (const auto there = placementAfterMove(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
-                                                      static_cast<UINT>(wParam), {})) {
-                *reinterpret_cast<SIZE*>(lParam) = {there->whole.width, there->whole.height};
-                return TRUE;
+            if (self != nullptr) {
+                const auto dpi = static_cast<UINT>(wParam);
+                if (const auto area = dpiChangeArea(window, dpi)) {
+                    const PixelSize size = self->dpiChange_.sizeAt(static_cast<int>(dpi), area->workArea, area->frame);
+                    *reinterpret_cast<SIZE*>(lParam) = {size.width, size.height};
+                    return TRUE;
+                }
             }
             return FALSE;
         case WM_DPICHANGED:
             if (self != nullptr) {
+                const UINT dpi = HIWORD(wParam);
                 const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-                const auto there = placementAfterMove(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST),
-                                                      HIWORD(wParam), {suggested.left, suggested.top});
-                if (there) self->rescale(there->scale, there->whole);
+                if (const auto area = dpiChangeArea(window, dpi)) {
+                    const WindowPlacement there = self->dpiChange_.placementAt(
+                        static_cast<int>(dpi), area->workArea, area->frame, {suggested.left, suggested.top}, self->move_);
+                    self->rescale(there.scale, there.whole, dpi);
+                }
+            }
+            return 0;
+        case WM_SIZE:
+            // Restored from the taskbar: the frame the form is on now shows
+            // at once, not at the next frame's turn (nothing was drawn while
+            // minimised).
+            if (wParam == SIZE_RESTORED && self != nullptr && self->picture1_) {
+                self->picture1_->redrawNow();
             }
             return 0;
         case WM_CLOSE:

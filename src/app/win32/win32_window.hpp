@@ -7,7 +7,9 @@
 
 #include "app/form/platform_window.hpp"
 #include "app/win32/dib_picture.hpp"
+#include "app/shared/display_scale.hpp"
 #include "app/win32/picture_area.hpp"
+#include "app/win32/window_icons.hpp"
 
 namespace vorn {
 class FrameSet;
@@ -40,11 +42,15 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    void endStartingCursor();
-    // Draws the window at whole-number scale `scale`, its whole at `whole`.
-    void rescale(int scale, const PixelRect& whole);
+    // Draws the window at whole-number scale `scale`, its whole at `whole`,
+    // with the icons for `dpi`.
+    void rescale(int scale, const PixelRect& whole, UINT dpi);
 
+    HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
+    WindowIcons icons_;
+    DpiChange dpiChange_;
+    WindowMove move_ = WindowMove::kOther;
     std::unique_ptr<PictureArea> picture1_;
     std::vector<std::unique_ptr<DibPicture>> holders_;  // in frame order
 };
