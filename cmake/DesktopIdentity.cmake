@@ -23,8 +23,8 @@ macro(vorn_set_desktop_identity_variables)
     endif()
   endforeach()
 
-  # The application ID, in reverse-DNS form as the desktop-entry and AppStream
-  # specifications want it. It names the desktop entry, the metainfo and the
+  # The application ID, in the reverse-DNS form that desktop entries and
+  # AppStream listings name applications by. It names the desktop entry, the metainfo and the
   # theme icon, and is Qt's desktop file name, hence the Wayland app_id that a
   # compositor matches to the entry. The project owns no domain; example.org
   # is reserved (RFC 2606) and so can never name someone else's program.
