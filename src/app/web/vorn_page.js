@@ -11,6 +11,7 @@ mergeInto(LibraryManager.library, {
     context: null,
     picture1: null,
     listeners: [],
+    density: null,
   },
 
   vorn_page_make_holder__deps: ['$VornPage'],
@@ -49,13 +50,28 @@ mergeInto(LibraryManager.library, {
     // program's scale rule gives for this density and viewport, at once and
     // whenever either changes (a rotation, a resized window, a zoom, another
     // screen).
+    // The fewest whole CSS pixels that are whole device pixels too: the
+    // layout places boxes at 1/64 of a CSS pixel, so at a ratio of 1.5 a
+    // place rounded to 2/3 of one would fall between device pixels.
+    const wholeDevicePixelsStep = (ratio) => {
+      for (let cssPixels = 1; cssPixels <= 8; cssPixels++) {
+        const devicePixels = cssPixels * ratio;
+        if (Math.abs(devicePixels - Math.round(devicePixels)) < 1e-6) return cssPixels;
+      }
+      return 1;
+    };
+    let density = null;
     const layOut = () => {
       const ratio = window.devicePixelRatio;
       const viewportWidth = Math.floor(document.documentElement.clientWidth * ratio);
       const scale = _vorn_web_window_laid_out(ratio, viewportWidth);
       document.documentElement.style.setProperty('--window-zoom', String(scale / ratio));
-      const density = window.matchMedia('(resolution: ' + ratio + 'dppx)');
-      density.addEventListener('change', layOut, { once: true });
+      document.documentElement.style.setProperty('--window-step', String(wholeDevicePixelsStep(ratio)) + 'px');
+      // A query for the density just taken, which changes when it does.
+      if (density !== null) density.removeEventListener('change', layOut);
+      density = window.matchMedia('(resolution: ' + ratio + 'dppx)');
+      density.addEventListener('change', layOut);
+      VornPage.density = { query: density, listener: layOut };
     };
     layOut();
     listen(window, 'resize', layOut);
@@ -148,6 +164,7 @@ mergeInto(LibraryManager.library, {
     VornPage.listeners.forEach(function (entry) {
       entry.target.removeEventListener(entry.type, entry.listener, entry.options);
     });
+    VornPage.density.query.removeEventListener('change', VornPage.density.listener);
     document.getElementById('window-box').remove();
     document.getElementById('keys').remove();
     const ending = document.getElementById('ending');
