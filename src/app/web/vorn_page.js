@@ -46,10 +46,6 @@ mergeInto(LibraryManager.library, {
     const FORWARD_BUTTON = 4;
     const BUTTON_BITS = [1, 4, 2, 8, 16];
 
-    // The window's size: as many device pixels per frame pixel as the
-    // program's scale rule gives for this density and viewport, at once and
-    // whenever either changes (a rotation, a resized window, a zoom, another
-    // screen).
     // The fewest whole CSS pixels that are whole device pixels too: the
     // layout places boxes at 1/64 of a CSS pixel, so at a ratio of 1.5 a
     // place rounded to 2/3 of one would fall between device pixels.
@@ -60,6 +56,10 @@ mergeInto(LibraryManager.library, {
       }
       return 1;
     };
+    // The window's size: as many device pixels per frame pixel as the
+    // program's scale rule gives for this density and viewport, at once and
+    // whenever either changes (a rotation, a resized window, a zoom, another
+    // screen).
     let density = null;
     const layOut = () => {
       const ratio = window.devicePixelRatio;
