@@ -21,6 +21,10 @@ SHARE_SECONDS = 10
 PASS_SECONDS = 3
 CLICK_TICKS = os.sysconf("SC_CLK_TCK")
 BORDER = 2  # Picture1's sunken edge, outside the inner area
+# The desktop viewport every figure but the phone's is taken at, and the
+# phone: 390 × 844 CSS pixels, three device pixels each, touch.
+DESKTOP = dict(viewport=(1366, 768))
+PHONE = dict(viewport=(390, 844), device_scale=3, touch=True)
 # Near the inner area's top left: the fastest pace a browser keeps, its timer
 # clamp's (about 240 frames a second).
 FASTEST_PACE_POINT = (3, 3)
@@ -40,12 +44,12 @@ new Promise((resolve) => {
 """
 
 
-def first_frame(browser, url):
+def first_frame(browser, url, device=DESKTOP):
     """Milliseconds from the start of navigation to the first frame drawn
     and to the paint that shows it (median of LOADS loads)."""
     drawn, painted = [], []
     for _ in range(LOADS):
-        browser.navigate(url)
+        browser.navigate(url, **device)
         browser.wait_for("window.__drawProbe.firstPaintAt !== null", timeout=10)
         drawn.append(browser.evaluate("window.__drawProbe.firstDrawAt"))
         painted.append(browser.evaluate("window.__drawProbe.firstPaintAt"))
@@ -96,7 +100,7 @@ def processor_share(browser, url, pointer_at=None):
     """Per cent of one core that the renderer, and the whole browser, use
     while the page runs at its start pace, or at the pace the pointer sets at
     inner-area point `pointer_at`; and the frames drawn a second meanwhile."""
-    browser.navigate(url)
+    browser.navigate(url, **DESKTOP)
     browser.wait_for("window.__drawProbe.draws >= 2", timeout=10)
     if pointer_at is not None:
         move_pointer_to_inner_point(browser, *pointer_at)
@@ -122,7 +126,7 @@ def move_pointer_to_inner_point(browser, column, row):
 
 def start_pace(browser, url):
     """The mean time between passes at the start pace (k = 1,000,000)."""
-    browser.navigate(url)
+    browser.navigate(url, **DESKTOP)
     browser.wait_for("window.__drawProbe.draws >= 2", timeout=10)
     first = browser.evaluate("window.__drawProbe.draws")
     started = time.monotonic()
@@ -133,7 +137,7 @@ def start_pace(browser, url):
 def passes_at_no_delay(browser, url):
     """Passes a second with the pointer on the inner area's left edge, where
     x = 0 and so k = 0."""
-    browser.navigate(url)
+    browser.navigate(url, **DESKTOP)
     browser.wait_for("window.__drawProbe.draws >= 2", timeout=10)
     move_pointer_to_inner_point(browser, 0, 198)
     before = browser.draws()
@@ -151,7 +155,7 @@ def timer_clamp(browser):
 
 def transfer(server, browser, url):
     server.bytes_sent = 0
-    browser.navigate(url)
+    browser.navigate(url, **DESKTOP)
     browser.wait_for("window.__drawProbe.draws >= 1", timeout=10)
     return server.bytes_sent
 
@@ -165,6 +169,7 @@ def main():
         sizes = {name: os.path.getsize(os.path.join(site, name)) for name in files}
         sent = transfer(server, browser, server.url)
         drawn, painted = first_frame(browser, server.url)
+        _, phone_painted = first_frame(browser, server.url, PHONE)
         renderer_share, browser_share, _ = processor_share(browser, server.url)
         fast_renderer_share, fast_browser_share, fast_frames = processor_share(browser, server.url,
                                                                                FASTEST_PACE_POINT)
@@ -181,6 +186,7 @@ def main():
         ("transfer size of one visit", "%.3f MB" % (sent / 1e6), "<= 1 MB"),
         ("first frame drawn after navigation starts (median of %d)" % LOADS, "%.0f ms" % drawn, ""),
         ("first frame on screen (its paint)", "%.0f ms" % painted, "<= 300 ms"),
+        ("the same on a phone (390 x 844, 3 device pixels a pixel, touch)", "%.0f ms" % phone_painted, "report"),
         ("renderer processor share at the start pace (%d s)" % SHARE_SECONDS, "%.2f %%" % renderer_share, "<= 1 %"),
         ("whole browser's share, all its processes", "%.2f %%" % browser_share, ""),
         ("renderer processor share at the fastest pace (%d s)" % SHARE_SECONDS,
@@ -191,7 +197,7 @@ def main():
          "report"),
         ("passes per second at k = 0", "%.0f" % passes, "report"),
     ]
-    print("VORN in a web page: %s, headless, software rendering" % version)
+    print("VORN in a web page: %s, headless, software rendering, at 1366 x 768" % version)
     width = max(len(r[0]) for r in rows)
     for name, value, goal in rows:
         print("  %-*s  %-34s %s" % (width, name, value, goal))

@@ -30,7 +30,7 @@ FRAME_WIDTH, FRAME_HEIGHT = FACTS["frame_width"], FACTS["frame_height"]
 BORDER = FACTS["border"]
 VISIBLE_COLUMNS = FACTS["visible_columns"]
 BUDGETS = FACTS["budgets"]
-ENDED_TEXT = "VORN has ended. Reload the page to start it again."
+ENDED_TEXT = "VORN has ended."
 
 browser = None
 server = None
@@ -57,17 +57,24 @@ def tearDownModule():
 
 
 class PageTest(unittest.TestCase):
+    # Device pixels per CSS pixel, and per frame pixel (the same unless the
+    # window is too wide for the viewport at that).
     device_scale = 1
+    frame_scale = None
+    viewport = (800, 720)
+    touch = False
 
     def setUp(self):
-        browser.navigate(server.url, device_scale=self.device_scale)
+        if self.frame_scale is None:
+            self.frame_scale = self.device_scale
+        browser.navigate(server.url, device_scale=self.device_scale, viewport=self.viewport, touch=self.touch)
         self.visible_frames = [self.scaled(f.crop((0, 0, VISIBLE_COLUMNS, FRAME_HEIGHT))).tobytes()
                                for f in reference_frames]
 
     def scaled(self, image):
-        if self.device_scale == 1:
+        if self.frame_scale == 1:
             return image
-        return image.resize((image.width * self.device_scale, image.height * self.device_scale), Image.NEAREST)
+        return image.resize((image.width * self.frame_scale, image.height * self.frame_scale), Image.NEAREST)
 
     @property
     def picture1(self):
@@ -80,9 +87,10 @@ class PageTest(unittest.TestCase):
 
     def inner_area(self, shot, rows=FRAME_HEIGHT):
         """The inner area's top `rows` rows, in device pixels."""
-        s = self.device_scale
+        s = self.frame_scale
         box = self.picture1
-        left, top = round((box[0] + BORDER) * s), round((box[1] + BORDER) * s)
+        left = round(box[0] * self.device_scale) + BORDER * s
+        top = round(box[1] * self.device_scale) + BORDER * s
         return shot.crop((left, top, left + VISIBLE_COLUMNS * s, top + rows * s))
 
     def shown_frame(self, keep_a_mismatch=False):
@@ -130,8 +138,12 @@ class PageTest(unittest.TestCase):
         return frame
 
     def inner_point(self, column, row):
-        """Page coordinates (CSS pixels) of inner-area pixel (column, row)."""
-        return (self.picture1[0] + BORDER + column + 0.5, self.picture1[1] + BORDER + row + 0.5)
+        """Page coordinates (CSS pixels) of inner-area pixel (column, row)'s
+        centre."""
+        css_per_frame_pixel = self.frame_scale / self.device_scale
+        box = self.picture1
+        return (box[0] + (BORDER + column + 0.5) * css_per_frame_pixel,
+                box[1] + (BORDER + row + 0.5) * css_per_frame_pixel)
 
     def frames_shown(self):
         return browser.draws()
@@ -364,6 +376,107 @@ class AtDeviceScaleTwo(PageTest):
         before = self.frames_shown()
         time.sleep(1.0)
         self.assertGreater(self.frames_shown() - before, 30)
+
+
+class OnAPhone(PageTest):
+    """A common phone: 585 CSS pixels of window at 3 device pixels each would
+    not fit its width, so each frame pixel gets 2, the most that fits."""
+    device_scale = 3
+    frame_scale = 2
+    viewport = (390, 844)
+    touch = True
+    CURSOR_IS = "getComputedStyle(document.getElementById('Picture1')).cursor === '%s'"
+
+    def key_button(self, key):
+        return browser.evaluate(
+            "(() => { const r = document.querySelector('#keys button[data-key=\"%s\"]').getBoundingClientRect();"
+            " return [r.left + r.width / 2, r.top + r.height / 2]; })()" % key)
+
+    def test_the_whole_window_fits_the_width_in_whole_device_pixels(self):
+        # Fails with the window at its desktop size, 585 CSS pixels across,
+        # or at a fractional scale that blends neighbouring frame pixels.
+        self.wait_until_running()
+        right = browser.evaluate("document.getElementById('VORN').getBoundingClientRect().right")
+        self.assertLessEqual(right, 390, "the window is wider than the viewport")
+        self.assertEqual(browser.evaluate("document.scrollingElement.scrollWidth"), 390, "the page scrolls sideways")
+        self.assertIsNotNone(self.shown_frame(keep_a_mismatch=True), "no frame, as 2 x 2 blocks, matches")
+        self.assertEqual(browser.evaluate(
+            "(() => { const c = document.getElementById('caption'); return c.scrollWidth <= c.clientWidth; })()"),
+            True, "the caption is cut short")
+
+    def test_a_tap_clicks_and_a_vertical_drag_steps_frames(self):
+        # A press taken from the compatibility mouse events, which a tap
+        # sends after its pointerup, made the first tap no click.
+        self.wait_until_running()
+        browser.tap(*self.inner_point(200, 100))
+        browser.wait_for(self.CURSOR_IS % "ns-resize", timeout=BUDGETS["fast_pass"])
+        # While a finger is down the frames are told by the motion view's
+        # readout: after a screenshot, DevTools delivers the finger's next
+        # moves in device pixels instead of CSS pixels.
+        f = self.readout_frame()
+        browser.touch(*self.inner_point(250, 100))
+        for row in (130, 160, 190):
+            browser.drag_finger(*self.inner_point(250, row))
+            self.assertEqual(self.next_readout_frame(f), (f + 1) % FRAME_COUNT, "a drag down to row %d" % row)
+            f = (f + 1) % FRAME_COUNT
+        browser.lift_finger()
+
+    def readout_frame(self):
+        angle = browser.evaluate("document.getElementById('readout').textContent").split("\u00B0")[0].split()[-1]
+        return int(angle) // (360 // FRAME_COUNT)
+
+    def next_readout_frame(self, after, timeout=BUDGETS["next_pass"]):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            frame = self.readout_frame()
+            if frame != after:
+                return frame
+            time.sleep(0.02)
+        self.fail("frame %d still shown after %.1f s" % (after, timeout))
+
+    def test_the_on_screen_keys_act_as_the_keys_and_leave_the_focus(self):
+        f = self.wait_until_running()
+        # From the start-up run, "." steps one frame on and halts.
+        browser.tap(*self.key_button("."))
+        self.assertEqual(self.next_frame(f), (f + 1) % FRAME_COUNT)
+        self.assert_holds((f + 1) % FRAME_COUNT, seconds=0.6)
+        f = (f + 1) % FRAME_COUNT
+        # "," runs forward: two frames on, then one a pass.
+        browser.tap(*self.key_button(","))
+        self.assertEqual(self.next_frame(f), (f + 2) % FRAME_COUNT)
+        self.assertEqual(self.next_frame((f + 2) % FRAME_COUNT), (f + 3) % FRAME_COUNT)
+        self.assertEqual(browser.evaluate("document.activeElement.id"), "Picture1", "a key took the focus")
+        browser.tap(*self.key_button("Escape"))
+        self.assert_ended()
+
+    def test_start_again_starts_from_frame_one_at_the_start_pace(self):
+        self.wait_until_running()
+        browser.tap(*self.key_button(","))  # a run of its own, which a restart forgets
+        browser.tap(*self.key_button("Escape"))
+        self.assert_ended()
+        box = browser.evaluate("(() => { const r = document.getElementById('start-again').getBoundingClientRect();"
+                               " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+        browser.tap(*box)
+        browser.wait_for("document.getElementById('VORN') !== null && window.__drawProbe.draws >= 1",
+                         timeout=BUDGETS["start"])
+        self.assertEqual(self.wait_until_running(), 1)
+        # At the start pace the next frame is a second away.
+        shown = self.frames_shown()
+        time.sleep(0.5)
+        self.assertLessEqual(self.frames_shown() - shown, 1, "not at the start pace")
+
+
+class OnASmallPhone(PageTest):
+    """Two device pixels per CSS pixel, 360 across: 585 × 2 does not fit
+    720, so each frame pixel is one device pixel."""
+    device_scale = 2
+    frame_scale = 1
+    viewport = (360, 800)
+    touch = True
+
+    def test_the_frame_is_shown_pixel_for_pixel(self):
+        self.wait_until_running()
+        self.assertIsNotNone(self.shown_frame(keep_a_mismatch=True), "no frame matches pixel for pixel")
 
 
 if __name__ == "__main__":

@@ -201,11 +201,16 @@ class Browser:
                 raise DevToolsError("still false after %.1f s: %s" % (timeout, expression))
             time.sleep(interval)
 
-    def navigate(self, url, device_scale=1, viewport=(800, 720)):
+    def navigate(self, url, device_scale=1, viewport=(800, 720), touch=False):
         """Loads `url` in a viewport of `viewport` CSS pixels (width, height)
-        and waits for its load event."""
+        and waits for its load event; `touch`: as a phone, whose primary
+        pointer is a finger."""
         self.call("Emulation.setDeviceMetricsOverride", width=viewport[0], height=viewport[1],
-                  deviceScaleFactor=device_scale, mobile=False)
+                  deviceScaleFactor=device_scale, mobile=touch)
+        if touch:
+            self.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+        else:
+            self.call("Emulation.setTouchEmulationEnabled", enabled=False)
         self.take_events("Page.loadEventFired")
         self.call("Page.navigate", url=url)
         deadline = time.monotonic() + 30
@@ -269,6 +274,20 @@ class Browser:
                       clickCount=n)
             self.call("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button="left", buttons=0,
                       clickCount=n)
+
+    def touch(self, x, y):
+        """A finger down at (x, y)."""
+        self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=[dict(x=x, y=y)])
+
+    def drag_finger(self, x, y):
+        self.call("Input.dispatchTouchEvent", type="touchMove", touchPoints=[dict(x=x, y=y)])
+
+    def lift_finger(self):
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def tap(self, x, y):
+        self.touch(x, y)
+        self.lift_finger()
 
     def close(self):
         try:

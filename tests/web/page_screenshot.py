@@ -4,7 +4,10 @@ loop runs: the README's pictures of VORN in a browser.
     python3 tests/web/page_screenshot.py <site folder> <out.png>
         the window alone, with a margin of the page around it;
     python3 tests/web/page_screenshot.py --viewport 1366x768 --frame 5 <site folder> <out.png>
-        the whole viewport of that size, halted on that frame.
+        the whole viewport of that size, halted on that frame;
+    python3 tests/web/page_screenshot.py --phone --frame 5 <site folder> <out.png>
+        the whole viewport of a phone: 390 x 844 CSS pixels, 3 device pixels
+        each, touch.
 """
 
 import argparse
@@ -41,6 +44,7 @@ def halt_on(browser, frame):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--viewport", help="WIDTHxHEIGHT: the whole viewport of that size")
+    parser.add_argument("--phone", action="store_true", help="the whole viewport of a phone")
     parser.add_argument("--frame", type=int, help="halt on this frame first (0..19)")
     parser.add_argument("site")
     parser.add_argument("out")
@@ -49,7 +53,9 @@ def main():
     server = SiteServer(arguments.site)
     browser = Browser()
     try:
-        if arguments.viewport:
+        if arguments.phone:
+            browser.navigate(server.url, viewport=(390, 844), device_scale=3, touch=True)
+        elif arguments.viewport:
             width, height = (int(n) for n in arguments.viewport.split("x"))
             browser.navigate(server.url, viewport=(width, height))
         else:
@@ -60,7 +66,7 @@ def main():
         # The readout follows at the next display frame.
         time.sleep(0.2)
         shot = browser.screenshot()
-        if not arguments.viewport:
+        if not arguments.viewport and not arguments.phone:
             box = browser.evaluate("(() => { const r = document.getElementById('VORN').getBoundingClientRect();"
                                    " return [r.left, r.top, r.right, r.bottom]; })()")
             shot = shot.crop((int(box[0]) - MARGIN, int(box[1]) - MARGIN, int(box[2]) + MARGIN,

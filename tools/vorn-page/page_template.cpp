@@ -7,6 +7,7 @@
 #include "app/shared/pointer_units.hpp"
 #include "app/shared/caption.hpp"
 #include "app/shared/window_size.hpp"
+#include "app/web/page_scale.hpp"
 #include "frames/indexed_image.hpp"
 #include "html_text.hpp"
 #include "motion_view.hpp"
@@ -26,6 +27,7 @@ const PageValues& programValues() {
         {"PICTURE_WIDTH", std::to_string(kPictureAreaWidth)},
         {"PICTURE_HEIGHT", std::to_string(kPictureAreaHeight)},
         {"PICTURE_BORDER", std::to_string(kPictureAreaBorder)},
+        {"WINDOW_BORDER", std::to_string(web::kPageWindowBorder)},
         {"FRAME_WIDTH", std::to_string(kFrameWidth)},
         {"FRAME_HEIGHT", std::to_string(kFrameHeight)},
     };

@@ -8,6 +8,7 @@
 #include "app/web/canvas_pixels.hpp"
 #include "app/web/motion_view_binding.hpp"
 #include "app/web/page_bindings.hpp"
+#include "app/web/page_scale.hpp"
 
 namespace vorn::web {
 
@@ -75,8 +76,7 @@ void endProgram(int status, const std::string& message) {
     if (status != 0) {
         std::fprintf(stderr, "%s\n", message.c_str());
     }
-    const std::string shown = (status == 0 ? std::string("VORN has ended.") : message) +
-                              " Reload the page to start it again.";
+    const std::string shown = status == 0 ? std::string("VORN has ended.") : message;
     vorn_page_end(shown.c_str());
     emscripten_force_exit(status);
     __builtin_unreachable();
@@ -97,8 +97,16 @@ EMSCRIPTEN_KEEPALIVE void vorn_web_pointer_moved(double left, double top) {
     if (vorn::web::listening != nullptr) vorn::web::listening->input().pointerMoved(left, top);
 }
 
-EMSCRIPTEN_KEEPALIVE void vorn_web_button_pressed(int button, int detail, double left, double top) {
-    if (vorn::web::listening != nullptr) vorn::web::listening->input().buttonPressed(button, detail, left, top);
+EMSCRIPTEN_KEEPALIVE int vorn_web_window_laid_out(double devicePixelRatio, int viewportWidth) {
+    const int scale = vorn::web::pageWindowScale(devicePixelRatio, viewportWidth);
+    if (vorn::web::listening != nullptr) vorn::web::listening->input().laidOut(devicePixelRatio, scale);
+    return scale;
+}
+
+EMSCRIPTEN_KEEPALIVE void vorn_web_button_pressed(int button, double timeMs, int finger, double left, double top) {
+    using namespace vorn::web;
+    const PointerKind kind = finger != 0 ? PointerKind::kTouchOrPen : PointerKind::kMouse;
+    if (listening != nullptr) listening->input().buttonPressed(button, timeMs, kind, left, top);
 }
 
 EMSCRIPTEN_KEEPALIVE void vorn_web_button_released(int button, double left, double top) {

@@ -29,6 +29,13 @@ std::optional<char32_t> singleCodePoint(std::string_view utf8) {
     return code;
 }
 
+// A double-click's second press comes within Windows' default double-click
+// time of the first, and within its rectangle: 4 pixels at 100 % for a
+// mouse; a finger's second tap is given a fingertip's width.
+constexpr double kDoublePressMs = 500;
+constexpr double kMouseDoublePressSlop = 2;
+constexpr double kFingerDoublePressSlop = 12;
+
 NamedKey namedKeyOf(std::string_view key) {
     if (key == "Escape") return NamedKey::kEscape;
     if (key == "Enter") return NamedKey::kEnter;
@@ -57,19 +64,36 @@ bool PageInput::keyPressed(std::string_view key, Modifiers modifiers) {
     return code.has_value();
 }
 
+void PageInput::laidOut(double devicePixelRatio, int scale) {
+    devicePixelRatio_ = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    scale_ = scale;
+}
+
 void PageInput::addPointer(InputEvent::Kind kind, int button, double left, double top) {
-    const AreaPoint at{static_cast<int>(std::floor(left)), static_cast<int>(std::floor(top))};
-    // CSS pixels: the page is drawn at 100 %.
-    events_.push_back(InputEvent::pointer(kind, at, 1, button == 0 ? MouseButton::kLeft : MouseButton::kOther));
+    const AreaPoint at{static_cast<int>(std::floor(left * devicePixelRatio_)),
+                       static_cast<int>(std::floor(top * devicePixelRatio_))};
+    events_.push_back(InputEvent::pointer(kind, at, scale_, button == 0 ? MouseButton::kLeft : MouseButton::kOther));
 }
 
 void PageInput::pointerMoved(double left, double top) { addPointer(InputEvent::Kind::kPointerMoved, 0, left, top); }
 
-void PageInput::buttonPressed(int button, int detail, double left, double top) {
+bool PageInput::isSecondPress(const Press& press, PointerKind kind) const {
+    if (!lastPress_ || lastPress_->second || lastPress_->button != press.button) {
+        return false;
+    }
+    // In CSS pixels, which the page's zoom and density leave the operator's.
+    const double slop = kind == PointerKind::kMouse ? kMouseDoublePressSlop : kFingerDoublePressSlop;
+    return press.timeMs - lastPress_->timeMs <= kDoublePressMs && std::abs(press.left - lastPress_->left) <= slop &&
+           std::abs(press.top - lastPress_->top) <= slop;
+}
+
+void PageInput::buttonPressed(int button, double timeMs, PointerKind kind, double left, double top) {
     // A desktop reports a double-click's second press in place of a plain
-    // one; so does every even click count here (a third press starts anew).
-    const bool second = detail >= 2 && detail % 2 == 0;
-    addPointer(second ? InputEvent::Kind::kDoublePressed : InputEvent::Kind::kPressed, button, left, top);
+    // one; so does this, and a third press starts anew.
+    Press press{button, timeMs, left, top, false};
+    press.second = isSecondPress(press, kind);
+    lastPress_ = press;
+    addPointer(press.second ? InputEvent::Kind::kDoublePressed : InputEvent::Kind::kPressed, button, left, top);
 }
 
 void PageInput::buttonReleased(int button, double left, double top) {

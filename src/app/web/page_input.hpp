@@ -25,19 +25,28 @@ struct Modifiers {
 // key, or the one character it spells.
 KeyStroke keyStrokeOf(std::string_view key, Modifiers modifiers);
 
+// What made a press: a finger's second tap lands further from its first than
+// a mouse's second press.
+enum class PointerKind { kMouse, kTouchOrPen };
+
 // The page's listeners call these whenever the browser likes; they only keep
 // the event. Positions are CSS pixels from the picture area's outer
-// top-left corner; fractions, which a zoomed page gives, fall to the pixel
-// that holds them.
+// top-left corner, and each reduces to the device pixel that holds it.
 class PageInput {
 public:
+    // The page draws the window at `scale` device pixels per frame pixel,
+    // with `devicePixelRatio` device pixels per CSS pixel; the positions
+    // reported from now on are measured so. At first both are 1.
+    void laidOut(double devicePixelRatio, int scale);
     // Returns whether the key typed a character for the form, so that the
     // browser's own action for it (scrolling on space, say) is cancelled.
     bool keyPressed(std::string_view key, Modifiers modifiers);
     void pointerMoved(double left, double top);
-    // `button` is the event's (0 the main one); `detail` its click count,
-    // which is 2 on the second press of a double-click.
-    void buttonPressed(int button, int detail, double left, double top);
+    // `button` is the event's (0 the main one), `timeMs` its time stamp. The
+    // browser gives presses no click count, so this tells a double-click's
+    // second press as a desktop does: a press of the same button soon after
+    // the one before and near it, unless that one was a second press itself.
+    void buttonPressed(int button, double timeMs, PointerKind kind, double left, double top);
     void buttonReleased(int button, double left, double top);
     void focusLost() { events_.push_back(InputEvent::of(InputEvent::Kind::kFocusLost)); }
 
@@ -45,9 +54,21 @@ public:
     InputEvents takeEvents();
 
 private:
+    struct Press {
+        int button = 0;
+        double timeMs = 0;
+        double left = 0;
+        double top = 0;
+        bool second = false;
+    };
+
+    bool isSecondPress(const Press& press, PointerKind kind) const;
     void addPointer(InputEvent::Kind kind, int button, double left, double top);
 
     InputEvents events_;
+    double devicePixelRatio_ = 1;
+    int scale_ = 1;
+    std::optional<Press> lastPress_;
 };
 
 }  // namespace vorn::web
