@@ -2,7 +2,6 @@
 #include <QElapsedTimer>
 #include <QWindow>
 #include <QIcon>
-#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -79,9 +78,7 @@ int main(int argc, char* argv[]) {
         }
         form->RunSequencer();
     } catch (const std::exception& error) {
-        const std::string message = vorn::startFailureMessage(error);
-        std::fprintf(stderr, "vorn: %s\n", message.c_str());
-        QMessageBox::critical(nullptr, QStringLiteral("VORN"), QString::fromStdString(message));
+        vorn::tellFailure(nullptr, vorn::startFailureMessage(error));
         return EXIT_FAILURE;
     }
 }

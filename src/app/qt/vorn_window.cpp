@@ -127,8 +127,7 @@ void VornWindow::end(int status, const std::string& message) {
     // From inside event service: nothing is saved, so nothing needs tearing
     // down, and no destructor may run against a display that may be gone.
     if (status != 0) {
-        std::fprintf(stderr, "vorn: %s\n", message.c_str());
-        QMessageBox::critical(this, QStringLiteral("VORN"), QString::fromStdString(message));
+        tellFailure(this, message);
     }
     std::fflush(nullptr);
     std::_Exit(status);
@@ -154,6 +153,11 @@ void VornWindow::closeEvent(QCloseEvent* event) {
     // The form decides what closing means, at its next event service.
     event->ignore();
     picture1_->add(InputEvent::of(InputEvent::Kind::kCloseRequested));
+}
+
+void tellFailure(QWidget* parent, const std::string& message) {
+    std::fprintf(stderr, "vorn: %s\n", message.c_str());
+    QMessageBox::critical(parent, QStringLiteral("VORN"), QString::fromStdString(message));
 }
 
 }  // namespace vorn

@@ -57,4 +57,8 @@ private:
     bool centredInFrame_ = false;
 };
 
+// Tells the operator `message` on the standard error and in a message box
+// over `parent` (none before the window exists), as every failure is told.
+void tellFailure(QWidget* parent, const std::string& message);
+
 }  // namespace vorn

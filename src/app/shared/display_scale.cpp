@@ -47,6 +47,10 @@ PixelPoint centredPlacement(PixelRect workArea, PixelSize whole) {
 
 namespace {
 
+int windowScaleOn(int dpi, PixelRect workArea, PixelSize frame) {
+    return windowScale(dpi, {workArea.width, workArea.height}, frame);
+}
+
 PixelSize wholeWindow(int scale, PixelSize frame) {
     const PixelSize client = ScaledWindow{scale}.client();
     return {client.width + frame.width, client.height + frame.height};
@@ -55,14 +59,14 @@ PixelSize wholeWindow(int scale, PixelSize frame) {
 }  // namespace
 
 WindowPlacement centredWindow(int dpi, PixelRect workArea, PixelSize frame) {
-    const int scale = windowScale(dpi, {workArea.width, workArea.height}, frame);
+    const int scale = windowScaleOn(dpi, workArea, frame);
     const PixelSize whole = wholeWindow(scale, frame);
     const PixelPoint at = centredPlacement(workArea, whole);
     return {scale, {at.x, at.y, whole.width, whole.height}};
 }
 
 PixelSize DpiChange::sizeAt(int dpi, PixelRect workArea, PixelSize frame) {
-    const int scale = windowScale(dpi, {workArea.width, workArea.height}, frame);
+    const int scale = windowScaleOn(dpi, workArea, frame);
     answered_ = Answer{dpi, scale};
     return wholeWindow(scale, frame);
 }
@@ -70,7 +74,7 @@ PixelSize DpiChange::sizeAt(int dpi, PixelRect workArea, PixelSize frame) {
 WindowPlacement DpiChange::placementAt(int dpi, PixelRect workArea, PixelSize frame, PixelPoint suggestedTopLeft,
                                        WindowMove move) {
     const int scale = answered_ && answered_->dpi == dpi ? answered_->scale
-                                                         : windowScale(dpi, {workArea.width, workArea.height}, frame);
+                                                         : windowScaleOn(dpi, workArea, frame);
     answered_.reset();
     const PixelSize whole = wholeWindow(scale, frame);
     PixelPoint at = suggestedTopLeft;

@@ -44,7 +44,6 @@ NamedKey namedKeyOf(std::string_view key) {
     return NamedKey::kNone;
 }
 
-
 }  // namespace
 
 KeyStroke keyStrokeOf(std::string_view key, Modifiers modifiers) {
