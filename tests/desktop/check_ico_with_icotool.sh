@@ -43,7 +43,9 @@ le32() { od -An -tu4 -j "$1" -N4 "$ico" | tr -d ' '; }
 for i in 0 1 2; do
   length="$(le32 $((6 + 16 * i + 8)))"
   offset="$(le32 $((6 + 16 * i + 12)))"
-  tail -c +$((offset + 1)) "$ico" | head -c "$length"
+  # head reads only what it needs and tail all that head gives it: no side
+  # stops early, so no SIGPIPE fails the pipeline now and then.
+  head -c $((offset + length)) "$ico" | tail -c "$length"
 done >"$work/described.bin"
 digest="$(sha256sum <"$work/described.bin" | cut -d' ' -f1)"
 if [ "$digest" != "$described_digest" ]; then
