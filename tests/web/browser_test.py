@@ -71,6 +71,12 @@ class PageTest(unittest.TestCase):
         self.visible_frames = [self.scaled(f.crop((0, 0, VISIBLE_COLUMNS, FRAME_HEIGHT))).tobytes()
                                for f in reference_frames]
 
+    def tearDown(self):
+        # A listener that throws drops its input and shows nothing: built
+        # with a runtime that lacked a helper the page script used, every key
+        # did nothing, and the tests saw only frames that would not stop.
+        self.assertEqual(browser.page_errors(), [], "the page threw")
+
     def scaled(self, image):
         if self.frame_scale == 1:
             return image

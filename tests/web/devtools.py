@@ -190,6 +190,13 @@ class Browser:
             raise DevToolsError("%s: %s" % (expression, result["exceptionDetails"]))
         return result["result"].get("value")
 
+    def page_errors(self):
+        """The page's uncaught exceptions since this was last asked, as the
+        console would show them."""
+        self.evaluate("0")  # the events sent before its answer have all come
+        return [e["params"]["exceptionDetails"].get("exception", {}).get("description")
+                or e["params"]["exceptionDetails"]["text"] for e in self.take_events("Runtime.exceptionThrown")]
+
     def wait_for(self, expression, timeout=10.0, interval=0.02):
         """Evaluates `expression` until it is truthy and returns its value."""
         deadline = time.monotonic() + timeout

@@ -5,6 +5,17 @@
 //
 // emscripten's optimiser parses this file with an older JavaScript grammar,
 // so it keeps to plain functions and loops.
+
+// The names among `helpers` ($stringToUTF8, ...) that this emscripten keeps
+// in its library. From 3.1.35 on its string helpers are library functions,
+// left out of the build unless a function names them as dependencies (all
+// but UTF8ToString, which 3.1.69 adds by itself wherever a function calls
+// it); a script that uses one without would throw once it runs. Before, the
+// runtime always held them and the library has no such names.
+function vornRuntimeHelpers(helpers) {
+  return helpers.filter((name) => name in LibraryManager.library);
+}
+
 mergeInto(LibraryManager.library, {
   $VornPage: {
     holders: [],
@@ -32,7 +43,7 @@ mergeInto(LibraryManager.library, {
     VornPage.context.drawImage(VornPage.holders[holderNumber], 0, 0);
   },
 
-  vorn_page_listen__deps: ['$VornPage'],
+  vorn_page_listen__deps: ['$VornPage'].concat(vornRuntimeHelpers(['$stringToUTF8'])),
   vorn_page_listen: function (keyBuffer, keyBufferSize) {
     const picture1 = document.getElementById('Picture1');
     VornPage.picture1 = picture1;
