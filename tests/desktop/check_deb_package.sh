@@ -3,7 +3,8 @@
 # with dpkg-deb and checks that it installs the program, its desktop entry
 # and its software-centre metainfo, both named by the application ID and
 # valid to their own checkers, its icon at every theme size, that it depends
-# on the package of every library it links and on the Qt platform plug-ins.
+# on the package of every library it links and on the Qt platform plug-ins,
+# and that it recommends Qt's Wayland plug-in where Qt is 6.5 or later.
 #
 # Usage: check_deb_package.sh <CPackConfig.cmake> <expected version> <application ID> <icon sizes, comma-separated>
 set -euo pipefail
@@ -61,6 +62,14 @@ linked_packages() {
   for library in $libraries; do package_of "$library" || return 1; done
 }
 
+# The upstream version of the Qt Core the program links.
+linked_qt_version() {
+  local core package
+  core=$(linked_libraries "$1" | grep '/libQt6Core\.so') || { echo "error: $1 does not link Qt Core" >&2; return 1; }
+  package=$(package_of "$core")
+  dpkg-query -W -f '${Version}' "$package" | sed -E 's/^[0-9]+://; s/[+~-].*//'
+}
+
 dpkg-deb -x "$deb" "$work/root"
 entry="usr/share/applications/$app_id.desktop"
 metainfo="usr/share/metainfo/$app_id.metainfo.xml"
@@ -89,6 +98,7 @@ fi
 [ "$(dpkg-deb -f "$deb" Package)" = vorn ] || fail "package name is not vorn"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is $(dpkg-deb -f "$deb" Version), expected $version"
 depends="$(dpkg-deb -f "$deb" Depends)"
+recommends="$(dpkg-deb -f "$deb" Recommends)"
 # names PACKAGE FIELD: whether the comma-separated FIELD names PACKAGE,
 # with or without a version.
 names() { tr ',' '\n' <<<"$2" | awk '{ print $1 }' | grep -qxF -- "$1"; }
@@ -100,8 +110,16 @@ linked=$(linked_packages "$program")
 for needed in qt6-qpa-plugins $linked; do
   names "$needed" "$depends" || fail "Depends lacks $needed: $depends"
 done
+# Qt's Wayland plug-in is worth recommending only from Qt 6.5 on, whose
+# plug-in follows fractional scales.
+qt_version=$(linked_qt_version "$program")
+if dpkg --compare-versions "$qt_version" ge 6.5; then
+  names qt6-wayland "$recommends" || fail "Qt $qt_version, yet Recommends lacks qt6-wayland: $recommends"
+elif names qt6-wayland "$recommends"; then
+  fail "Qt $qt_version has only whole-number Wayland scales, yet Recommends names qt6-wayland"
+fi
 
 if [ "$failures" -ne 0 ]; then
   exit 1
 fi
-echo "ok: $(basename "$deb") depends on: $depends"
+echo "ok: $(basename "$deb") depends on: $depends; recommends: ${recommends:-nothing}"
