@@ -45,5 +45,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # them: without qt6-qpa-plugins the program cannot open its window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# From Qt 6.5 on, Qt's Wayland plug-in follows a compositor's fractional
+# scale, so the program runs natively where the session is Wayland. Qt 6.4's
+# has only whole-number scales, and there X11 serves better: no plug-in is
+# recommended.
+if(TARGET vorn)
+  find_package(Qt6 REQUIRED COMPONENTS Core)
+  if(Qt6_VERSION VERSION_GREATER_EQUAL 6.5)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+  endif()
+endif()
 
 include(CPack)

@@ -29,8 +29,15 @@ actual=$(cmake -E tar tf "$zip" | grep -v '/$' | sort)
 [ "$actual" = "$expected" ] || fail "the zip holds:"$'\n'"$actual"$'\n'"instead of:"$'\n'"$expected"
 
 (cd "$work" && cmake -E tar xf "$zip")
-file "$work/$folder/vorn.exe" | grep -q 'PE32+ executable (GUI) x86-64' || fail "vorn.exe is no 64-bit Windows GUI program"
-if "$objdump" -h "$work/$folder/vorn.exe" | grep -q '\.debug_'; then
+exe="$work/$folder/vorn.exe"
+# What the image's headers say, not one tool's description of them: a PE32+
+# image (optional header magic 020b) for x86-64 with the Windows GUI
+# subsystem (2), so that Windows starts it without a console.
+headers=$("$objdump" -f -p "$exe")
+grep -Eq '^architecture: i386:x86-64,' <<<"$headers" || fail "vorn.exe is not built for x86-64"
+grep -Eq '^Magic[[:space:]]+020b[[:space:]]' <<<"$headers" || fail "vorn.exe is no PE32+ image"
+grep -Eq '^Subsystem[[:space:]]+0+2[[:space:]]' <<<"$headers" || fail "vorn.exe is no Windows GUI program"
+if "$objdump" -h "$exe" | grep -q '\.debug_'; then
   fail "vorn.exe still carries debugging information"
 fi
 readme="$work/$folder/README.txt"

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -31,17 +34,25 @@ TEST(Win32PaceClock, WakesAtItsDeadlinesWithoutHoldingTheProcessor) {
     vorn::win32::Win32PaceClock clock;
     const auto cpuBefore = processorTime();
     for (const auto wait : {1ms, 3ms, 20ms, 150ms}) {
-        const auto start = clock.now();
-        clock.sleepUntil(start + wait);
-        const auto slept = clock.now() - start;
-        EXPECT_GE(slept, wait);
         // Generous: a loaded machine may wake the thread late, but not by
-        // a default timer period (15.6 ms) on top of the wait.
-        EXPECT_LT(slept, wait + 15ms) << "asked for " << wait.count() << " ns";
+        // a default timer period (15.6 ms) on top of the wait. Now and then
+        // one wake comes later still, by 40 ms and more (under Wine the
+        // timer goes through Wine's server too), so the median of a few
+        // wakes is judged, not each one.
+        std::array<std::chrono::nanoseconds, 5> late{};
+        for (auto& lateness : late) {
+            const auto start = clock.now();
+            clock.sleepUntil(start + wait);
+            const auto slept = clock.now() - start;
+            EXPECT_GE(slept, wait);
+            lateness = slept - wait;
+        }
+        std::nth_element(late.begin(), late.begin() + late.size() / 2, late.end());
+        EXPECT_LT(late[late.size() / 2], 15ms) << "asked for " << wait.count() << " ns";
     }
     const auto cpu = processorTime() - cpuBefore;
-    // 174 ms of waiting; a spinning clock would use about all of it.
-    EXPECT_LT(cpu, 40ms);
+    // 870 ms of waiting; a spinning clock would use about all of it.
+    EXPECT_LT(cpu, 200ms);
 }
 
 TEST(Win32PaceClock, ADeadlineInThePastReturnsAtOnce) {
