@@ -1,5 +1,6 @@
 // How the Qt picture area turns Qt's input events into the shared input
-// events: one row for each kind of event, at scales 1 and 2, and the key
+// events: one row for each kind of event, at scales 1 and 2 (and, run with
+// QT_SCALE_FACTOR, at fractional device pixel ratios), and the key
 // table's rows as the X11 platform delivers them.
 #include <gtest/gtest.h>
 
@@ -28,8 +29,11 @@ protected:
         picture.takeEvents();  // the rest the area noted when it was made
     }
 
+    // A mouse event at device pixel `at`, where Qt reports it: in logical
+    // pixels, at the area's device pixel ratio.
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(at), picture.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        const QPointF logical = QPointF(at) / picture.devicePixelRatioF();
+        QMouseEvent event(type, logical, picture.mapToGlobal(logical), button, held, Qt::NoModifier);
         QApplication::sendEvent(&picture, &event);
     }
     // What the typed keys tell the form.
@@ -43,9 +47,10 @@ protected:
     PictureArea picture{&window};
 };
 
+// Also run at fractional ratios (QT_SCALE_FACTOR): positions in device pixels.
 TEST_F(PictureAreaTest, EachKindOfMouseEventIsReportedWhereItHappenedAtTheWindowsScale) {
     for (int scale : {1, 2}) {
-        picture.setScale(scale);
+        picture.setScale(scale, picture.devicePixelRatioF());
         picture.takeEvents();
         const QPoint at(7 * scale, 9 * scale + 1);
         mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
@@ -71,7 +76,7 @@ TEST_F(PictureAreaTest, EachKindOfMouseEventIsReportedWhereItHappenedAtTheWindow
 }
 
 TEST_F(PictureAreaTest, ARescaleNotesWhereThePointerRests) {
-    picture.setScale(2);
+    picture.setScale(2, 1);
     const InputEvents events = picture.takeEvents();
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].kind, Kind::kPointerRests);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
+#include <map>
 
 #include "app/qt/frame_holder.hpp"
 #include "app/qt/picture_area.hpp"
@@ -51,6 +52,21 @@ TEST_F(VornWindowTest, HasTheCaptionAndAFixedClientArea) {
     EXPECT_EQ(window.objectName(), "VORN");
 }
 
+// Every frame pixel of the visible frame an exact s × s block inside the
+// edge, 2 s device pixels wide.
+void expectExactBlocks(const QImage& shot, const QImage& frame, int s) {
+    for (int y = 0; y < 550; ++y) {
+        for (int x = 0; x < 579; ++x) {
+            const QRgb expected = frame.pixel(x, y) | 0xff000000u;
+            for (int dy = 0; dy < s; ++dy) {
+                for (int dx = 0; dx < s; ++dx) {
+                    ASSERT_EQ(shot.pixel(2 * s + s * x + dx, 2 * s + s * y + dy), expected) << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(VornWindowTest, AtScaleTwoEveryFramePixelIsATwoByTwoBlockInsideAFourPixelEdge) {
     window.setScale(2);
     EXPECT_EQ(window.size(), QSize(1166, 1106));
@@ -58,16 +74,7 @@ TEST_F(VornWindowTest, AtScaleTwoEveryFramePixelIsATwoByTwoBlockInsideAFourPixel
     picture.showPicture(&frame);
     const QImage shot = rendered(window);
     ASSERT_EQ(shot.size(), QSize(1166, 1106));
-    for (int y = 0; y < 550; ++y) {
-        for (int x = 0; x < 579; ++x) {
-            const QRgb expected = frame.pixel(x, y) | 0xff000000u;
-            for (int dy = 0; dy < 2; ++dy) {
-                for (int dx = 0; dx < 2; ++dx) {
-                    ASSERT_EQ(shot.pixel(4 + 2 * x + dx, 4 + 2 * y + dy), expected) << x << "," << y;
-                }
-            }
-        }
-    }
+    expectExactBlocks(shot, frame, 2);
     const QPalette& colours = picture.palette();
     for (int x : {0, 1}) EXPECT_EQ(shot.pixel(x, 300), colours.color(QPalette::Dark).rgb()) << x;
     for (int x : {2, 3}) EXPECT_EQ(shot.pixel(x, 300), colours.color(QPalette::Shadow).rgb()) << x;
@@ -76,6 +83,31 @@ TEST_F(VornWindowTest, AtScaleTwoEveryFramePixelIsATwoByTwoBlockInsideAFourPixel
     const QRgb face = window.palette().color(QPalette::Button).rgb();
     EXPECT_EQ(shot.pixel(600, 1104), face) << "inner row 550, both device rows of it";
     EXPECT_EQ(shot.pixel(600, 1105), face);
+}
+
+// Run once for each ratio Qt may apply (QT_SCALE_FACTOR, as a compositor's
+// fractional scale sets it), on a screen large enough for scale 2. Painted in
+// logical pixels, the frames came out with columns one and two device pixels
+// wide at 1.25 and 1.5, and the window's scale followed only X11's density.
+TEST_F(VornWindowTest, AtTheScreensRatioEveryFramePixelIsAnExactBlockAndSparePixelsTakeTheFace) {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    if (factor.isEmpty()) GTEST_SKIP() << "runs with QT_SCALE_FACTOR set";
+    // The whole number nearest 96 × ratio / 96, the lower one preferred.
+    const std::map<QByteArray, int> scaleAt = {{"1.25", 1}, {"1.5", 1}, {"1.75", 2}, {"2", 2}, {"2.5", 2}};
+    ASSERT_TRUE(scaleAt.contains(factor)) << factor.constData();
+    const int s = scaleAt.at(factor);
+    window.centreOnScreen();
+    const QImage& frame = window.holder(4)->picture();
+    picture.showPicture(&frame);
+    const QImage shot = rendered(window);
+    ASSERT_GE(shot.width(), 583 * s);
+    ASSERT_GE(shot.height(), 553 * s);
+    EXPECT_LE(shot.width(), 583 * s + 2) << "a logical pixel more than the window needs";
+    expectExactBlocks(shot, frame, s);
+    const QRgb face = window.palette().color(QPalette::Button).rgb();
+    for (int x = 583 * s; x < shot.width(); ++x) EXPECT_EQ(shot.pixel(x, 300), face) << "spare column " << x;
+    for (int y = 553 * s; y < shot.height(); ++y) EXPECT_EQ(shot.pixel(300, y), face) << "spare row " << y;
+    EXPECT_EQ(shot.pixel(583 * s - 1, 300), picture.palette().color(QPalette::Light).rgb()) << "the edge's last column";
 }
 
 TEST_F(VornWindowTest, HoldersAreNamedInvisibleAndCarryTheirFrames) {

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/qt/character_locale.hpp"
 #include "app/qt/display_check.hpp"
 #include "app/qt/display_loss.hpp"
 #include "app/qt/runtime_directory.hpp"
@@ -24,6 +25,8 @@ constexpr qint64 kLongestWaitToBeShownMs = 2000;
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    vorn::settleUtf8CharacterLocale();
+    vorn::choosePlatform();
     if (const auto reason = vorn::missingDisplayReason()) {
         std::fprintf(stderr, "vorn: %s\n", reason->c_str());
         return EXIT_FAILURE;
@@ -35,11 +38,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "vorn: %s\n", error.what());
     }
     vorn::endOnDisplayLoss();
-    // The window scales itself by a whole number from the screen's density;
-    // Qt's own scaling would stretch it again, by a fraction, and blur it.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    qunsetenv("QT_SCALE_FACTOR");
-    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    // The window scales itself by a whole number and paints in device
+    // pixels, whatever ratio Qt applies. On X11 Qt would otherwise turn the
+    // screen's density into a ratio of its own, by which its message boxes
+    // would be drawn; the window keeps X11's density as it is.
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorn"));
     QApplication::setApplicationVersion(QStringLiteral(VORN_APPLICATION_VERSION));

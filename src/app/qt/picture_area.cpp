@@ -8,6 +8,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/qt/device_pixels.hpp"
 #include "app/qt/qt_input_codes.hpp"
 #include "app/shared/sunken_edge.hpp"
 
@@ -40,19 +41,19 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // pointer moves arrive without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setScale(1);
+    setScale(1, 1);
 }
 
-void PictureArea::setScale(int scale) {
+void PictureArea::setScale(int scale, qreal ratio) {
     scaled_ = ScaledWindow{scale};
+    ratio_ = ratio;
     const PixelSize size = scaled_.pictureArea();
-    setGeometry(0, 0, size.width, size.height);
+    setGeometry(QRect(QPoint(0, 0), logicalSizeHolding({size.width, size.height}, ratio)));
     update();
     // The window system reports a move when the area appears under, or
     // grows under, a pointer that has not moved; that is no move of the
     // operator's.
-    const QPoint at = mapFromGlobal(QCursor::pos());
-    add(InputEvent::pointer(InputEvent::Kind::kPointerRests, {at.x(), at.y()}, scale));
+    add(InputEvent::pointer(InputEvent::Kind::kPointerRests, devicePoint(mapFromGlobal(QCursor::pos())), scale));
 }
 
 InputEvents PictureArea::takeEvents() { return std::exchange(events_, {}); }
@@ -61,13 +62,18 @@ QRect PictureArea::innerArea() const { return toQRect(scaled_.innerArea()); }
 
 void PictureArea::showPicture(const QImage* picture) {
     picture_ = picture;
-    repaint(innerArea());
+    repaint(logicalCover(innerArea(), ratio_));
 }
 
 void PictureArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    painter.setClipRegion(event->region());
+    // From here on one unit is one device pixel of the backing store, so
+    // that whole-number rectangles fall on whole device pixels at any
+    // ratio. (Qt treats the product with its own ratio as the identity.)
+    const qreal ratio = devicePixelRatioF();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     const QRect inner = innerArea();
-    painter.setClipRect(inner & event->rect());
     QRect covered;
     if (picture_ != nullptr) {
         // Without smoothing a whole-number scale repeats each pixel exactly.
@@ -79,12 +85,15 @@ void PictureArea::paintEvent(QPaintEvent* event) {
         covered = target;
     }
     // The face colour shows wherever the frame does not reach (one row at
-    // the foot of the window, and all of it before the first frame).
-    const QColor face = palette().color(QPalette::Button);
-    for (const QRect& part : QRegion(inner).subtracted(covered)) {
-        painter.fillRect(part, face);
+    // the foot of the window, and all of it before the first frame), and on
+    // the device pixels the logical size adds beyond the area's own.
+    const PixelSize area = scaled_.pictureArea();
+    const QRect ownArea(0, 0, area.width, area.height);
+    const QRect deviceArea(QPoint(0, 0), (QSizeF(size()) * ratio).toSize().expandedTo(ownArea.size()));
+    const QRegion face = QRegion(inner).subtracted(covered) + QRegion(deviceArea).subtracted(ownArea);
+    for (const QRect& part : face) {
+        painter.fillRect(part, palette().color(QPalette::Button));
     }
-    painter.setClipRect(event->rect());
     drawEdge(painter);
 }
 
@@ -94,12 +103,16 @@ void PictureArea::drawEdge(QPainter& painter) const {
     }
 }
 
+AreaPoint PictureArea::devicePoint(QPointF logical) const {
+    // The device pixel the position falls on; the rounding keeps a position
+    // Qt rounded to logical units on the pixel it came from.
+    const QPointF device = logical * ratio_;
+    return {static_cast<int>(std::floor(device.x() + 1e-6)), static_cast<int>(std::floor(device.y() + 1e-6))};
+}
+
 void PictureArea::addPointer(InputEvent::Kind kind, const QMouseEvent& event) {
-    // Qt's own scaling is off, so positions are device pixels.
-    const QPointF at = event.position();
-    const AreaPoint point{static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
     const MouseButton button = kind == InputEvent::Kind::kPointerMoved ? MouseButton::kLeft : buttonOf(event);
-    add(InputEvent::pointer(kind, point, scaled_.scale, button));
+    add(InputEvent::pointer(kind, devicePoint(event.position()), scaled_.scale, button));
 }
 
 void PictureArea::keyPressEvent(QKeyEvent* event) {

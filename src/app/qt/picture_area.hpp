@@ -18,9 +18,10 @@ class PictureArea final : public QWidget {
 public:
     explicit PictureArea(QWidget* parent);
 
-    // Redraws the area, edge and frame, at whole-number scale `scale`, and
-    // notes where the pointer rests then.
-    void setScale(int scale);
+    // Redraws the area, edge and frame, at whole-number scale `scale` in
+    // device pixels, `ratio` to a logical pixel, and notes where the pointer
+    // rests then.
+    void setScale(int scale, qreal ratio);
 
     // Shows `picture` (not copied; it must outlive its showing) and paints it
     // before returning.
@@ -41,11 +42,15 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // In device pixels, as the painter draws.
     QRect innerArea() const;
     void drawEdge(QPainter& painter) const;
+    // Where `logical` is, in whole device pixels.
+    AreaPoint devicePoint(QPointF logical) const;
     void addPointer(InputEvent::Kind kind, const QMouseEvent& event);
 
     ScaledWindow scaled_;
+    qreal ratio_ = 1;
     const QImage* picture_ = nullptr;
     InputEvents events_;
 };

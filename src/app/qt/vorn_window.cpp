@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/qt/device_pixels.hpp"
 #include "app/qt/frame_holder.hpp"
 #include "app/qt/picture_area.hpp"
 #include "app/shared/display_scale.hpp"
@@ -49,9 +50,11 @@ PixelRect toPixelRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.heigh
 }  // namespace
 
 void VornWindow::setScale(int scale) {
+    scale_ = scale;
+    ratio_ = devicePixelRatioF();
     const PixelSize client = ScaledWindow{scale}.client();
-    setFixedSize(client.width, client.height);
-    picture1_->setScale(scale);
+    setFixedSize(logicalSizeHolding({client.width, client.height}, ratio_));
+    picture1_->setScale(scale, ratio_);
 }
 
 QScreen* VornWindow::screenToOpenOn() const {
@@ -62,12 +65,21 @@ QScreen* VornWindow::screenToOpenOn() const {
     return underPointer != nullptr ? underPointer : QGuiApplication::primaryScreen();
 }
 
+QMargins VornWindow::frameMargins() const {
+    // Known once a window manager has framed the window; none without one.
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+}
+
 int VornWindow::scaleFor(const QScreen& where) const {
-    // The frame belongs in the size that must fit; its margins are known
-    // once a window manager has framed the window, and are none without one.
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    const QRect available = where.availableGeometry();
-    return windowScale(qRound(where.logicalDotsPerInch()), {available.width(), available.height()},
+    // In device pixels, the frame included in the size that must fit. Before
+    // the window is shown its ratio is its screen's; a compositor may give
+    // it another, fractional one once it is on screen.
+    const qreal ratio = windowHandle() != nullptr && windowHandle()->screen() == &where
+                            ? windowHandle()->devicePixelRatio()
+                            : where.devicePixelRatio();
+    const QSize available = where.availableGeometry().size() * ratio;
+    const QMargins frame = frameMargins() * ratio;
+    return windowScale(densityAtRatio(where.logicalDotsPerInch(), ratio), {available.width(), available.height()},
                        {frame.left() + frame.right(), frame.top() + frame.bottom()});
 }
 
@@ -80,11 +92,21 @@ void VornWindow::centreOnScreen() {
     followScreenChanges();
     // move() places the frame's corner, so the frame belongs in the size that
     // is centred.
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QMargins frame = frameMargins();
     centredInFrame_ = !frame.isNull();
     const QSize whole = size().grownBy(frame);
     const PixelPoint at = centredPlacement(toPixelRect(where->availableGeometry()), {whole.width(), whole.height()});
     move(at.x, at.y);
+}
+
+void VornWindow::rescale() {
+    if (screen() == nullptr) {
+        return;
+    }
+    const int scale = scaleFor(*screen());
+    if (scale != scale_ || devicePixelRatioF() != ratio_) {
+        setScale(scale);
+    }
 }
 
 void VornWindow::followScreenChanges() {
@@ -92,9 +114,18 @@ void VornWindow::followScreenChanges() {
         return;
     }
     followingScreens_ = true;
-    connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* now) {
-        if (now != nullptr) setScale(scaleFor(*now));
-    });
+    connect(windowHandle(), &QWindow::screenChanged, this, &VornWindow::rescale);
+}
+
+bool VornWindow::event(QEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // A compositor's new (or first fractional) scale for the window, or a
+    // move to a screen of another ratio.
+    if (event->type() == QEvent::DevicePixelRatioChange) {
+        rescale();
+    }
+#endif
+    return QWidget::event(event);
 }
 
 const FramePicture* VornWindow::holderPicture(int holderNumber) const {
@@ -138,7 +169,7 @@ void VornWindow::moveEvent(QMoveEvent* event) {
     // A window manager frames the window after it is shown, and moves it to
     // make room for the frame; only then is the frame's size known. Centre
     // once more then, and never again, so the operator can move the window.
-    const bool framed = windowHandle() != nullptr && !windowHandle()->frameMargins().isNull();
+    const bool framed = !frameMargins().isNull();
     if (framed && !centredInFrame_) {
         centreOnScreen();
     }

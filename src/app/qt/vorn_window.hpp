@@ -24,13 +24,14 @@ public:
     PictureArea* picture1() const { return picture1_; }
     const FrameHolder* holder(int holderNumber) const;
 
-    // Scales the window by the whole number its screen's density asks for,
+    // Scales the window by the whole number its screen's density asks for
+    // (the screen's logical density times the window's device pixel ratio),
     // as far as it fits the screen's available area, and centres it there,
     // frame included: on the screen under the pointer before the window is
     // shown, and again on its own screen once a window manager has framed it.
     void centreOnScreen();
     // Draws the window, its picture area and the frames at whole-number
-    // scale `scale`.
+    // scale `scale`, in device pixels at the window's present ratio.
     void setScale(int scale);
 
     const FramePicture* holderPicture(int holderNumber) const override;
@@ -41,15 +42,22 @@ public:
     [[noreturn]] void end(int status, const std::string& message) override;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     QScreen* screenToOpenOn() const;
+    QMargins frameMargins() const;
     int scaleFor(const QScreen& where) const;
-    // A move to a screen of another density scales the window anew.
+    // A move to a screen of another density or ratio, or a new ratio on the
+    // same screen, scales the window anew.
+    void rescale();
     void followScreenChanges();
+
+    int scale_ = 1;
+    qreal ratio_ = 1;
 
     bool followingScreens_ = false;
     PictureArea* picture1_;
