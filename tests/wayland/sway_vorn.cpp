@@ -1,0 +1,90 @@
+#include "sway_vorn.hpp"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "running_vorn.hpp"
+
+namespace vorn::testing {
+namespace {
+
+// A product of a fractional scale within this of a whole number is that number.
+constexpr double kRounding = 1e-6;
+
+}  // namespace
+
+SwayVorn::SwayVorn(HeadlessSway& sway, StartedAt startedAt) : sway_(sway) {
+    RunningVorn::frames();  // made before the start, so that the first look is not late
+    process_.setProcessEnvironment(sway.clientEnvironment());
+    const QStringList command = sway.user().commandFor({QString::fromLocal8Bit(VORN_EXECUTABLE)});
+    process_.start(command.first(), command.mid(1));
+    if (!process_.waitForStarted()) throw std::runtime_error("cannot start vorn: " + process_.errorString().toStdString());
+    waitForWindow();
+    if (startedAt == StartedAt::kFrameShown && !waitForChangeFrom(-1, kStartBudget)) {
+        throw std::runtime_error("the VORN window showed no frame in exact blocks within the start budget");
+    }
+}
+
+SwayVorn::~SwayVorn() {
+    process_.kill();
+    process_.waitForFinished();
+}
+
+// The window's device pixels start where its logical corner falls: a whole
+// device pixel, as sway places it.
+void SwayVorn::waitForWindow() {
+    const auto deadline = std::chrono::steady_clock::now() + kStartBudget;
+    std::optional<QRect> view;
+    while (!(view = sway_.viewOf(process_.processId())) && std::chrono::steady_clock::now() < deadline) {
+        // QProcess learns of the end only when asked.
+        if (process_.state() == QProcess::NotRunning || process_.waitForFinished(0)) {
+            throw std::runtime_error("vorn ended before its window appeared: " + standardError().toStdString());
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    if (!view) throw std::runtime_error("the VORN window did not appear within the start budget");
+    clientOrigin_ = (QPointF(view->topLeft()) * sway_.scale()).toPoint();
+    scale_ = std::max(1, static_cast<int>(std::floor(view->width() * sway_.scale() / kClientWidth + kRounding)));
+}
+
+std::optional<int> SwayVorn::frameOnScreen() {
+    shot_ = sway_.screenshot();
+    const QRect visible(clientOrigin_ + QPoint(kPictureAreaBorder, kPictureAreaBorder) * scale_,
+                        kVisibleFrame * scale_);
+    const QImage shown = shot_.copy(visible);
+    const auto frame = RunningVorn::frames().identify(sampleBlocks(shown, scale_));
+    if (!frame || shown != blocksOf(RunningVorn::frames().frame(*frame), scale_)) return std::nullopt;
+    return frame;
+}
+
+std::optional<int> SwayVorn::waitForChangeFrom(int index, std::chrono::milliseconds budget) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    do {
+        const auto now = frameOnScreen();
+        if (now && *now != index) return now;
+        std::this_thread::sleep_for(5ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
+
+bool SwayVorn::waitForFrame(int index, std::chrono::milliseconds budget) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    do {
+        if (frameOnScreen() == index) return true;
+        std::this_thread::sleep_for(5ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+}
+
+std::optional<int> SwayVorn::waitForExit(std::chrono::milliseconds budget) {
+    if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(static_cast<int>(budget.count()))) {
+        return std::nullopt;
+    }
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+QString SwayVorn::standardError() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
+
+}  // namespace vorn::testing

@@ -1,0 +1,124 @@
+// The real program as a native Wayland client under headless sway: what a
+// screenshot shows at whole and fractional output scales, keys typed at it,
+// and the compositor's loss. Every start is with only the compositor's
+// socket in the program's environment (no DISPLAY, no QT_QPA_PLATFORM).
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QtGlobal>
+#include <QVersionNumber>
+#include <string>
+
+#include "app/qt/display_loss.hpp"
+#include "running_vorn.hpp"
+#include "sway_vorn.hpp"
+
+namespace vorn::testing {
+namespace {
+
+int wrap(int index) { return (index % kFrameCount + kFrameCount) % kFrameCount; }
+
+struct OutputScale {
+    double output;
+    // The whole number each frame pixel must be scaled by there.
+    int framePixel;
+};
+
+std::string nameOf(double scale) { return QString::number(scale * 100).toStdString(); }
+
+class AtOutputScale : public ::testing::TestWithParam<OutputScale> {
+protected:
+    // Catches a scale off the whole-number rule (1.5 taken as 2, say), and
+    // frame pixels of uneven widths: a fractional ratio painted in logical
+    // pixels, or a buffer the compositor stretches.
+    void expectEveryFramePixelAnExactBlock() {
+        SwayVorn vorn(sway);
+        ASSERT_EQ(vorn.scale(), GetParam().framePixel);
+        if (!vorn.frameOnScreen()) {
+            const QString saved = QDir::temp().filePath(QString("vorn-sway-%1.png").arg(nameOf(sway.scale()).c_str()));
+            vorn.lastScreenshot().save(saved);
+            FAIL() << "the frame on screen is not in exact blocks; the screenshot is " << saved.toStdString();
+        }
+    }
+
+    HeadlessSway sway{GetParam().output};
+};
+
+TEST_P(AtOutputScale, ShowsEveryFramePixelAsAnExactBlock) { expectEveryFramePixelAnExactBlock(); }
+
+// Catches keys that never reach a native Wayland window, and a quit that
+// hangs or fails there. A backward step cannot come from the start run.
+TEST_P(AtOutputScale, KeysStepTheFramesAndEscapeQuitsWithStatusZero) {
+    SwayVorn vorn(sway);
+    const auto shown = vorn.waitForChangeFrom(-1, kNextPassBudget);
+    ASSERT_TRUE(shown.has_value());
+    const auto next = vorn.waitForChangeFrom(*shown, kNextPassBudget);
+    ASSERT_TRUE(next.has_value());
+    // Right after a change: a whole pass before the next one.
+    sway.type({"."});  // start run: one step forward, then halt
+    ASSERT_TRUE(vorn.waitForFrame(wrap(*next + 1), kNextPassBudget));
+    sway.type({"/"});
+    ASSERT_TRUE(vorn.waitForFrame(*next, kNextPassBudget)) << "'/' steps back one frame";
+    sway.type({"-k", "Escape"});
+    EXPECT_EQ(vorn.waitForExit(kExitBudget), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Whole, AtOutputScale, ::testing::Values(OutputScale{1, 1}, OutputScale{2, 2}),
+                         [](const auto& info) { return nameOf(info.param.output); });
+
+// Qt's Wayland client follows a fractional scale from 6.5 (the
+// wp-fractional-scale-v1 protocol), sway from 1.9; older ones draw at the
+// next whole scale and let the compositor shrink the picture, which no
+// program can keep exact.
+class AtFractionalOutputScale : public AtOutputScale {
+protected:
+    void SetUp() override {
+        const auto [major, minor] = sway.version();
+        const bool swayFollows = major > 1 || (major == 1 && minor >= 9);
+        const bool qtFollows = QVersionNumber::fromString(qVersion()) >= QVersionNumber(6, 5);
+        if (!swayFollows || !qtFollows) {
+            GTEST_SKIP() << "fractional scales need sway 1.9 and Qt 6.5; here sway " << major << "." << minor
+                         << " and Qt " << qVersion();
+        }
+    }
+};
+
+TEST_P(AtFractionalOutputScale, ShowsEveryFramePixelAsAnExactBlock) { expectEveryFramePixelAnExactBlock(); }
+
+// 125 % and 150 %, the usual laptop settings: both below the rule's 1.75.
+INSTANTIATE_TEST_SUITE_P(Fractional, AtFractionalOutputScale,
+                         ::testing::Values(OutputScale{1.25, 1}, OutputScale{1.5, 1}),
+                         [](const auto& info) { return nameOf(info.param.output); });
+
+// When sway is killed, catches Qt's own line, a crash, a hang or a status
+// other than 1: the program's one line is all there may be.
+struct Loss {
+    const char* name;
+    double output;
+    SwayVorn::StartedAt killedAt;
+};
+
+class CompositorLoss : public ::testing::TestWithParam<Loss> {};
+
+TEST_P(CompositorLoss, EndsTheProgramWithItsOneLineAndStatusOne) {
+    HeadlessSway sway(GetParam().output);
+    SwayVorn vorn(sway, GetParam().killedAt);
+    if (GetParam().killedAt == SwayVorn::StartedAt::kFrameShown) {
+        const auto first = vorn.waitForChangeFrom(-1, kNextPassBudget);
+        ASSERT_TRUE(first.has_value());
+        ASSERT_TRUE(vorn.waitForChangeFrom(*first, kNextPassBudget).has_value()) << "the frames never ran";
+    }
+    sway.kill();
+    EXPECT_EQ(vorn.waitForExit(kExitBudget), 1);
+    EXPECT_EQ(vorn.standardError().toStdString(), std::string("vorn: ") + kDisplayLostMessage + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Loss, CompositorLoss,
+                         ::testing::Values(Loss{"AsTheWindowAppears", 1, SwayVorn::StartedAt::kWindowShown},
+                                           Loss{"WhileTheFramesRun", 1, SwayVorn::StartedAt::kFrameShown},
+                                           Loss{"AsTheWindowAppearsAt200", 2, SwayVorn::StartedAt::kWindowShown},
+                                           Loss{"WhileTheFramesRunAt200", 2, SwayVorn::StartedAt::kFrameShown}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vorn::testing
