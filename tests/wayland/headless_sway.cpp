@@ -23,6 +23,9 @@ using namespace std::chrono_literals;
 constexpr int kOutputSide = 1200;
 constexpr auto kSwayStartBudget = 10s;
 constexpr int kToolBudgetMs = 10'000;
+// wl_seat's capability bits.
+constexpr int kPointerCapability = 1;
+constexpr int kKeyboardCapability = 2;
 
 [[noreturn]] void fail(const QString& what) { throw std::runtime_error(what.toStdString()); }
 
@@ -69,8 +72,10 @@ HeadlessSway::HeadlessSway(double scale) : scale_(scale), runtime_(QDir::tempPat
 }
 
 HeadlessSway::~HeadlessSway() {
-    keyboard_.closeWriteChannel();
-    keyboard_.waitForFinished();
+    for (QProcess* device : {&keyboard_, &pointer_}) {
+        device->closeWriteChannel();
+        device->waitForFinished();
+    }
     kill();
 }
 
@@ -84,16 +89,31 @@ void HeadlessSway::addKeyboard() {
     keyboard_.setProcessEnvironment(clientEnvironment());
     keyboard_.start(installedProgram("wtype"), {"-"});
     if (!keyboard_.waitForStarted()) fail("cannot start wtype: " + keyboard_.errorString());
-    constexpr int kKeyboardCapability = 2;  // wl_seat's capability bit
+    waitForSeatCapability(kKeyboardCapability, "keyboard");
+}
+
+void HeadlessSway::addPointer() {
+    pointer_.setProcessEnvironment(clientEnvironment());
+    const int side = static_cast<int>(std::lround(kOutputSide / scale_));
+    pointer_.start(installedProgram("python3"), {VORN_VIRTUAL_POINTER, QString::number(side), QString::number(side)});
+    if (!pointer_.waitForStarted()) fail("cannot start the virtual pointer: " + pointer_.errorString());
+    movePointer({side - 1, side - 1});
+    waitForSeatCapability(kPointerCapability, "pointer");
+}
+
+void HeadlessSway::movePointer(QPoint logical) {
+    pointer_.write(QString("%1 %2\n").arg(logical.x()).arg(logical.y()).toLatin1());
+    pointer_.waitForBytesWritten();
+}
+
+void HeadlessSway::waitForSeatCapability(int capability, const char* device) {
     const auto deadline = std::chrono::steady_clock::now() + kSwayStartBudget;
     while (std::chrono::steady_clock::now() < deadline) {
         const QJsonArray seats = QJsonDocument::fromJson(swaymsg("get_seats")).array();
-        if (!seats.isEmpty() && (seats.first().toObject().value("capabilities").toInt() & kKeyboardCapability) != 0) {
-            return;
-        }
+        if (!seats.isEmpty() && (seats.first().toObject().value("capabilities").toInt() & capability) != 0) return;
         std::this_thread::sleep_for(10ms);
     }
-    fail("sway's seat has no keyboard although wtype runs");
+    fail(QString("sway's seat has no %1 within %2 s").arg(device).arg(kSwayStartBudget.count()));
 }
 
 void HeadlessSway::writeConfig() const {

@@ -40,6 +40,11 @@ public:
     // serves its input once a pass, so the keys may arrive up to a pass
     // later.
     void type(const QStringList& wtypeArguments);
+    // Puts a pointer on the seat, resting outside any window at the
+    // output's bottom-right corner, for the clients started from now on.
+    void addPointer();
+    // Moves that pointer to `logical` on the output.
+    void movePointer(QPoint logical);
     // Ends sway at once, as a crash would.
     void kill();
     // The running sway's version, major and minor.
@@ -49,6 +54,7 @@ private:
     void writeConfig() const;
     void waitUntilReady();
     void addKeyboard();
+    void waitForSeatCapability(int capability, const char* device);
     QByteArray swaymsg(const QString& type);
     QByteArray runTool(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment);
 
@@ -57,6 +63,7 @@ private:
     QTemporaryDir runtime_;
     QProcess sway_;
     QProcess keyboard_;
+    QProcess pointer_;
     QString waylandSocket_;
     QString ipcSocket_;
 };

@@ -15,9 +15,11 @@ constexpr double kRounding = 1e-6;
 
 }  // namespace
 
-SwayVorn::SwayVorn(HeadlessSway& sway, StartedAt startedAt) : sway_(sway) {
+SwayVorn::SwayVorn(HeadlessSway& sway, StartedAt startedAt, Requests requests) : sway_(sway) {
     RunningVorn::frames();  // made before the start, so that the first look is not late
-    process_.setProcessEnvironment(sway.clientEnvironment());
+    QProcessEnvironment environment = sway.clientEnvironment();
+    if (requests == Requests::kTraced) environment.insert("WAYLAND_DEBUG", "1");
+    process_.setProcessEnvironment(environment);
     const QStringList command = sway.user().commandFor({QString::fromLocal8Bit(VORN_EXECUTABLE)});
     process_.start(command.first(), command.mid(1));
     if (!process_.waitForStarted()) throw std::runtime_error("cannot start vorn: " + process_.errorString().toStdString());
@@ -47,6 +49,24 @@ void SwayVorn::waitForWindow() {
     if (!view) throw std::runtime_error("the VORN window did not appear within the start budget");
     clientOrigin_ = (QPointF(view->topLeft()) * sway_.scale()).toPoint();
     scale_ = std::max(1, static_cast<int>(std::floor(view->width() * sway_.scale() / kClientWidth + kRounding)));
+}
+
+QPoint SwayVorn::logicalPointOn(int column, int row) const {
+    const QPointF device = clientOrigin_ + QPoint(kPictureAreaBorder + column, kPictureAreaBorder + row) * scale_;
+    return {static_cast<int>(device.x() / sway_.scale()), static_cast<int>(device.y() / sway_.scale())};
+}
+
+int SwayVorn::countCommits(std::chrono::milliseconds period) {
+    process_.readAllStandardError();  // the requests before the period
+    QByteArray trace;
+    const auto deadline = std::chrono::steady_clock::now() + period;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        process_.waitForReadyRead(static_cast<int>(std::max(left.count(), 1L)));
+        trace += process_.readAllStandardError();
+    }
+    // One line a request: "[time]  -> wl_surface@ID.commit()".
+    return static_cast<int>(trace.count(".commit()"));
 }
 
 std::optional<int> SwayVorn::frameOnScreen() {

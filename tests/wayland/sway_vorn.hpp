@@ -19,7 +19,12 @@ public:
     // frames may still be loading), or once it shows a frame.
     enum class StartedAt { kWindowShown, kFrameShown };
 
-    explicit SwayVorn(HeadlessSway& sway, StartedAt startedAt = StartedAt::kFrameShown);
+    // With the Wayland requests traced (WAYLAND_DEBUG) the surface commits
+    // can be counted: one per frame put on screen.
+    enum class Requests { kUntraced, kTraced };
+
+    explicit SwayVorn(HeadlessSway& sway, StartedAt startedAt = StartedAt::kFrameShown,
+                      Requests requests = Requests::kUntraced);
     ~SwayVorn();
     SwayVorn(const SwayVorn&) = delete;
     SwayVorn& operator=(const SwayVorn&) = delete;
@@ -29,6 +34,10 @@ public:
     // The frame on screen in a new screenshot, if the picture area shows
     // every visible pixel of one as an exact scale() x scale() block.
     std::optional<int> frameOnScreen();
+    // The logical point of the output on inner-area pixel (column, row).
+    QPoint logicalPointOn(int column, int row) const;
+    // The surface commits over `period`; only with the requests traced.
+    int countCommits(std::chrono::milliseconds period);
     // The last screenshot frameOnScreen() looked at.
     const QImage& lastScreenshot() const { return shot_; }
     std::optional<int> waitForChangeFrom(int index, std::chrono::milliseconds budget);
