@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QtGlobal>
 #include <QVersionNumber>
+#include <ostream>
 #include <string>
 
 #include "app/qt/display_loss.hpp"
@@ -25,6 +26,9 @@ struct OutputScale {
 };
 
 std::string nameOf(double scale) { return QString::number(scale * 100).toStdString(); }
+
+// GoogleTest names a failing case's parameter by this, rather than by its bytes.
+void PrintTo(const OutputScale& scale, std::ostream* out) { *out << "output scale " << scale.output; }
 
 class AtOutputScale : public ::testing::TestWithParam<OutputScale> {
 protected:
@@ -97,6 +101,8 @@ struct Loss {
     double output;
     SwayVorn::StartedAt killedAt;
 };
+
+void PrintTo(const Loss& loss, std::ostream* out) { *out << loss.name; }
 
 class CompositorLoss : public ::testing::TestWithParam<Loss> {};
 
