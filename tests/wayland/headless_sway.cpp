@@ -8,7 +8,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cmath>
 #include <stdexcept>
 #include <thread>
@@ -52,7 +54,7 @@ HeadlessSway::HeadlessSway(double scale) : scale_(scale), runtime_(QDir::tempPat
     // clients refuse it.
     const QByteArray path = QFile::encodeName(runtime_.path());
     if (chown(path.constData(), user_.uid(), user_.gid()) != 0 || chmod(path.constData(), 0700) != 0) {
-        fail("cannot give " + runtime_.path() + " to the user " + user_.name());
+        fail("cannot give " + runtime_.path() + " to the user " + user_.name() + ": " + std::strerror(errno));
     }
     writeConfig();
     QProcessEnvironment environment;

@@ -34,6 +34,8 @@ public:
     // The frame on screen in a new screenshot, if the picture area shows
     // every visible pixel of one as an exact scale() x scale() block.
     std::optional<int> frameOnScreen();
+    // Where the window is now, in logical pixels; none while sway hides it.
+    std::optional<QRect> view() const { return sway_.viewOf(process_.processId()); }
     // The logical point of the output on inner-area pixel (column, row).
     QPoint logicalPointOn(int column, int row) const;
     // The surface commits over `period`; only with the requests traced.
