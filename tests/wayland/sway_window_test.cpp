@@ -92,8 +92,9 @@ TEST_P(AtOutputScale, ShowsEveryFramePixelAsAnExactBlock) {
     }
     const auto wrongSize = waitForSmallestHoldingSize(sway, vorn, s);
     EXPECT_FALSE(wrongSize.has_value()) << "logical size " << wrongSize->width() << " x " << wrongSize->height()
-                                        << " for " << kClientWidth * s << " x " << kClientHeight * s
-                                        << " device pixels";
+                                        << ", " << wrongSize->width() * sway.scale() << " x "
+                                        << wrongSize->height() * sway.scale() << " device pixels, to hold "
+                                        << kClientWidth * s << " x " << kClientHeight * s;
 }
 
 // Catches keys that never reach a native Wayland window, and a quit that
