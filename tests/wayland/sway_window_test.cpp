@@ -10,9 +10,9 @@
 #include <chrono>
 #include <cmath>
 #include <optional>
-#include <thread>
 #include <ostream>
 #include <string>
+#include <thread>
 
 #include "app/qt/display_loss.hpp"
 #include "running_vorn.hpp"
@@ -38,14 +38,14 @@ void PrintTo(const OutputScale& scale, std::ostream* out) { *out << "output scal
 // wp-fractional-scale-v1 protocol), sway from 1.9; older ones draw at the
 // next whole scale and let the compositor shrink the picture, which no
 // program can keep exact. Whole scales need neither.
-bool followsFractionalScales(HeadlessSway& sway, std::string& why) {
-    if (sway.scale() == std::floor(sway.scale())) return true;
+std::optional<std::string> whyTheScaleIsNotFollowed(HeadlessSway& sway) {
+    if (sway.scale() == std::floor(sway.scale())) return std::nullopt;
     const auto [major, minor] = sway.version();
     const bool swayFollows = major > 1 || (major == 1 && minor >= 9);
     const bool qtFollows = QVersionNumber::fromString(qVersion()) >= QVersionNumber(6, 5);
-    why = "fractional scales need sway 1.9 and Qt 6.5; here sway " + std::to_string(major) + "." +
-          std::to_string(minor) + " and Qt " + qVersion();
-    return swayFollows && qtFollows;
+    if (swayFollows && qtFollows) return std::nullopt;
+    return "fractional scales need sway 1.9 and Qt 6.5; here sway " + std::to_string(major) + "." +
+           std::to_string(minor) + " and Qt " + qVersion();
 }
 
 // Waits until the window's logical size is the smallest that holds the
@@ -71,7 +71,7 @@ std::optional<QSize> waitForSmallestHoldingSize(HeadlessSway& sway, const SwayVo
 class AtOutputScale : public ::testing::TestWithParam<OutputScale> {
 protected:
     void SetUp() override {
-        if (std::string why; !followsFractionalScales(sway, why)) GTEST_SKIP() << why;
+        if (const auto why = whyTheScaleIsNotFollowed(sway)) GTEST_SKIP() << *why;
     }
 
     HeadlessSway sway{GetParam().output};
@@ -135,7 +135,7 @@ class CompositorLoss : public ::testing::TestWithParam<Loss> {};
 
 TEST_P(CompositorLoss, EndsTheProgramWithItsOneLineAndStatusOne) {
     HeadlessSway sway(GetParam().output);
-    if (std::string why; !followsFractionalScales(sway, why)) GTEST_SKIP() << why;
+    if (const auto why = whyTheScaleIsNotFollowed(sway)) GTEST_SKIP() << *why;
     SwayVorn vorn(sway, GetParam().killedAt);
     if (GetParam().killedAt == SwayVorn::StartedAt::kFrameShown) {
         const auto first = vorn.waitForChangeFrom(-1, kNextPassBudget);
