@@ -17,7 +17,7 @@ all: build
 
 # Everything the default build's tests, benchmarks and tools need.
 deps:
-	@$(DEPS) run test package
+	@$(DEPS) run test wayland package
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -37,14 +37,14 @@ run:
 # real-window tests and a 30 s soak under Xvfb included), the same suite under
 # the sanitizers, and a short run of every fuzz target.
 test:
-	@$(DEPS) run test windows web package
+	@$(DEPS) run test wayland windows web package
 	@./scripts/test-all.sh
 
 # The real-window suites of both builds STRESS_COUNT times under a load that
 # keeps every core busy.
 STRESS_COUNT ?= 10
 test-stress:
-	@$(DEPS) run test windows web stress
+	@$(DEPS) run test wayland windows web stress
 	@./scripts/stress-test.sh $(STRESS_COUNT)
 
 # The unit suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
