@@ -27,8 +27,21 @@ bool reportsDisplayLoss(std::string_view message) {
     return false;
 }
 
+// Qt 6.8's Wayland platform changes a window's ratio before it tells the
+// window, for a fractional scale that arrives as the window is first shown,
+// and Qt notes the stale value it then finds and corrects (QTBUG-118794). The
+// note asks the operator to report Qt's bug; it is no fault of the program's
+// and nothing is wrong on screen, so it is not passed on.
+bool isStaleRatioNote(std::string_view message) {
+    return message.starts_with("The cached device pixel ratio value was stale on window");
+}
+
 void handleMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (reportsDisplayLoss(message.toStdString())) {
+    const std::string text = message.toStdString();
+    if (isStaleRatioNote(text)) {
+        return;
+    }
+    if (reportsDisplayLoss(text)) {
         std::fprintf(stderr, "vorn: %s\n", kDisplayLostMessage);
         std::fflush(nullptr);
         std::_Exit(EXIT_FAILURE);

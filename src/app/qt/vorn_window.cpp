@@ -120,9 +120,11 @@ void VornWindow::followScreenChanges() {
 bool VornWindow::event(QEvent* event) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
     // A compositor's new (or first fractional) scale for the window, or a
-    // move to a screen of another ratio.
+    // move to a screen of another ratio. Rescaled once the event is handled:
+    // a fractional scale arrives while the window is first configured, and
+    // a size set then gives way to the compositor's first one.
     if (event->type() == QEvent::DevicePixelRatioChange) {
-        rescale();
+        QMetaObject::invokeMethod(this, &VornWindow::rescale, Qt::QueuedConnection);
     }
 #endif
     return QWidget::event(event);
