@@ -81,6 +81,7 @@ run_stage() {
     fi
   done
   read -r passed failed names < <( [ ${#junits[@]} -eq 0 ] && echo 0 0 || ./scripts/junit-results.py "${junits[@]}")
+  [ ${#junits[@]} -eq 0 ] || ./scripts/junit-results.py --skipped "${junits[@]}"
   echo "$passed $((failed + ${#broken[@]})) $names ${broken[*]}" >&3
   return "$status"
 }
