@@ -80,22 +80,12 @@ std::optional<int> SwayVorn::frameOnScreen() {
 }
 
 std::optional<int> SwayVorn::waitForChangeFrom(int index, std::chrono::milliseconds budget) {
-    const auto deadline = std::chrono::steady_clock::now() + budget;
-    do {
-        const auto now = frameOnScreen();
-        if (now && *now != index) return now;
-        std::this_thread::sleep_for(5ms);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return std::nullopt;
+    return lookUntil([this] { return frameOnScreen(); }, [index](int seen) { return seen != index; }, budget);
 }
 
 bool SwayVorn::waitForFrame(int index, std::chrono::milliseconds budget) {
-    const auto deadline = std::chrono::steady_clock::now() + budget;
-    do {
-        if (frameOnScreen() == index) return true;
-        std::this_thread::sleep_for(5ms);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return false;
+    return lookUntil([this] { return frameOnScreen(); }, [index](int seen) { return seen == index; }, budget)
+        .has_value();
 }
 
 std::optional<int> SwayVorn::waitForExit(std::chrono::milliseconds budget) {

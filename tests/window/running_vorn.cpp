@@ -164,13 +164,7 @@ std::optional<FrameSighting> RunningVorn::sightFrame(int index, std::chrono::mil
 }
 
 std::optional<int> RunningVorn::waitForChangeFrom(int index, std::chrono::milliseconds budget) {
-    const auto deadline = std::chrono::steady_clock::now() + budget;
-    do {
-        const auto now = frameOnScreen();
-        if (now && *now != index) return now;
-        std::this_thread::sleep_for(5ms);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return std::nullopt;
+    return lookUntil([this] { return frameOnScreen(); }, [index](int seen) { return seen != index; }, budget);
 }
 
 std::vector<FrameSighting> RunningVorn::watch(std::chrono::milliseconds period) {

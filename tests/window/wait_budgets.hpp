@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
+#include <thread>
 
 #include "app/shared/pointer_units.hpp"
 #include "input/mouse_commands.hpp"
@@ -52,5 +54,19 @@ inline constexpr auto kServiceGap = 200ms;
 // Longer than one pass at the start pace: a frame still up after this is
 // held, not merely waiting for its pass to end.
 inline constexpr std::chrono::milliseconds kLongerThanAPass = kStartPace + 100ms;
+
+// Looks at the screen with `look` (a frame index, or none where no frame is
+// recognised) every 5 ms until it sees a frame that `wanted` accepts, for at
+// most `budget`; that frame, or none.
+template <typename Look, typename Wanted>
+std::optional<int> lookUntil(Look look, Wanted wanted, std::chrono::milliseconds budget) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    do {
+        const std::optional<int> seen = look();
+        if (seen && wanted(*seen)) return seen;
+        std::this_thread::sleep_for(5ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
 
 }  // namespace vorn::testing
